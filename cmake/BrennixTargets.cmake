@@ -1,0 +1,42 @@
+# Shared settings for every target of the project.
+
+add_library(brennix_options INTERFACE)
+target_compile_options(brennix_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+  -Wcast-align -Wnull-dereference -Wformat=2)
+if(BRENNIX_WERROR)
+  target_compile_options(brennix_options INTERFACE -Werror)
+endif()
+if(BRENNIX_SANITIZE)
+  target_compile_options(brennix_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(brennix_options INTERFACE -fsanitize=address,undefined)
+endif()
+# Sources include each other by their path from the repository root.
+target_include_directories(brennix_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# brennix_library(NAME SHARED|STATIC SOURCES ... [LIBS ...])
+function(brennix_library name kind)
+  cmake_parse_arguments(ARG "" "OUTPUT_NAME" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} ${kind} ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC brennix_options ${ARG_LIBS})
+  if(ARG_OUTPUT_NAME)
+    set_target_properties(${name} PROPERTIES OUTPUT_NAME ${ARG_OUTPUT_NAME})
+  endif()
+  # A shared library with unresolved symbols must fail at link time, not
+  # when a host loads it.
+  if(kind STREQUAL "SHARED")
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
+endfunction()
+
+# brennix_test(NAME SOURCES ... [LIBS ...])
+# One GoogleTest binary per topic folder; every case becomes a ctest test.
+function(brennix_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE brennix_options ${ARG_LIBS} GTest::gtest GTest::gmock
+                                        GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "BRENNIX_TEST=1")
+endfunction()

@@ -1,0 +1,14 @@
+#pragma once
+// Byte-wide port input and output at 16-bit I/O addresses, through whichever
+// backend is installed (the simulator unless the user configured real ports).
+
+#include <cstdint>
+
+namespace brennix::hw {
+
+using PortAddress = std::uint16_t;
+
+std::uint8_t readByte(PortAddress port);
+void writeByte(PortAddress port, std::uint8_t value);
+
+}  // namespace brennix::hw
