@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libfreetype-dev libpng-dev fonts-dejavu-core
+  libcairo2-dev
 )
 
 missing=()
