@@ -39,6 +39,10 @@ void writeByte(PortAddress port, std::uint8_t value) {
     backend().writeByte(port, value);
 }
 
+bool portsAccessible() {
+    return backend().portsAccessible();
+}
+
 DeviceHandle openDevice(std::string_view name) {
     return DeviceHandle(backend().openDevice(name));
 }

@@ -18,6 +18,9 @@ class Backend {
     virtual void writeByte(PortAddress port, std::uint8_t value) = 0;
     // nullptr when there is no such device or it cannot be opened.
     virtual std::unique_ptr<Device> openDevice(std::string_view name) = 0;
+    // False when port access was not granted: reads then give 0xFF and writes
+    // are dropped, without faulting.
+    virtual bool portsAccessible() const { return true; }
 };
 
 // The installed backend; the first use without one installs the default.

@@ -18,9 +18,13 @@ class Device {
     virtual bool control(std::uint32_t code, const void* in, std::uint32_t inLength, void* out,
                          std::uint32_t outLength, std::uint32_t& bytesReturned) = 0;
 
-    // Records carry 32-bit addresses of device memory. On a 64-bit process a
-    // raw cast cannot work, so the device turns an address it handed out back
-    // into a pointer; nullptr when it knows no area of that size there.
+    // Records carry 32-bit addresses of device memory (the DMA record's
+    // sample area). On a 64-bit process a raw cast cannot work, so the
+    // address a device hands out is a token of its own: the caller passes it
+    // back here with the number of bytes it means to read, and gets a pointer
+    // into the area, valid until the area is released (the DMA release call)
+    // or the device is closed. nullptr when the device knows no area covering
+    // [address, address + bytes), e.g. after the release.
     virtual const void* resolveAddress(std::uint32_t address, std::size_t bytes) const {
         (void)address;
         (void)bytes;

@@ -11,4 +11,8 @@ using PortAddress = std::uint16_t;
 std::uint8_t readByte(PortAddress port);
 void writeByte(PortAddress port, std::uint8_t value);
 
+// False when the installed backend could not get port access; every read
+// then answers 0xFF and writes go nowhere.
+bool portsAccessible();
+
 }  // namespace brennix::hw
