@@ -71,7 +71,7 @@ class AnalogBoard final : public Board {
     // takes conversions while the board is in its pacer interrupt mode, a
     // DMA sink in its pacer DMA mode; each stops after count samples.
     enum class Sink { Interrupt, Dma };
-    void arm(Sink sink, std::uint32_t count);
+    void arm(Sink sink, std::uint32_t count, std::uint64_t now);
     void disarm(Sink sink);
     // Brings conversions up to now and hands over what was collected since
     // the last call.
@@ -88,6 +88,7 @@ class AnalogBoard final : public Board {
     void settle(std::uint64_t now);
     void restartPacing(std::uint64_t now);
     double volts(unsigned channel, double seconds) const;
+    std::uint16_t codeAtSeconds(double seconds) const;
     std::uint8_t status(std::uint64_t now);
     void finishConversion(std::uint64_t now);
 
