@@ -1,0 +1,63 @@
+#pragma once
+// The HKEY_CURRENT_USER part of the registry that the hardware controls use,
+// with the calls' usual arguments and result codes. The store is a text file
+// (see store_file.h); every call reads it afresh, every change is written
+// through at once, so other processes see it.
+//
+// Access rights are checked as the registry checks them: queries need
+// KEY_QUERY_VALUE, enumeration KEY_ENUMERATE_SUB_KEYS, setting and deleting
+// values KEY_SET_VALUE. Only REG_DWORD values can be set here; values of the
+// other types in the file are read and kept as they are.
+//
+// Beyond the registry's own codes: ERROR_BADDB when the file is malformed,
+// ERROR_LOCK_VIOLATION when another writer holds the store too long,
+// ERROR_READ_FAULT / ERROR_WRITE_FAULT when the file cannot be read or
+// written. lastStoreError() then says what went wrong, with the file's line.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/winreg/types.h"
+
+namespace brennix::winreg {
+
+inline const HKEY HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t{0x80000001U});
+
+LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                   PHKEY phkResult);
+
+// lpdwDisposition receives REG_CREATED_NEW_KEY or REG_OPENED_EXISTING_KEY.
+LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD Reserved, char* lpClass,
+                     DWORD dwOptions, REGSAM samDesired, const void* lpSecurityAttributes,
+                     PHKEY phkResult, DWORD* lpdwDisposition);
+
+LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD* lpReserved,
+                      DWORD* lpcSubKeys, DWORD* lpcbMaxSubKeyLen, DWORD* lpcbMaxClassLen,
+                      DWORD* lpcValues, DWORD* lpcbMaxValueNameLen, DWORD* lpcbMaxValueLen,
+                      DWORD* lpcbSecurityDescriptor, FILETIME* lpftLastWriteTime);
+
+// Subkeys come in the registry's order: names compared upper-cased.
+LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD* lpcchName, DWORD* lpReserved,
+                   char* lpClass, DWORD* lpcchClass, FILETIME* lpftLastWriteTime);
+
+LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWORD* lpType,
+                      BYTE* lpData, DWORD* lpcbData);
+
+LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD Reserved, DWORD dwType,
+                    const BYTE* lpData, DWORD cbData);
+
+LONG RegDeleteValueA(HKEY hKey, const char* lpValueName);
+
+// Refuses a key that has subkeys (ERROR_ACCESS_DENIED), as the registry does.
+LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey);
+
+// Deletes the key with everything below it; without a subkey name, empties hKey.
+LONG RegDeleteTreeA(HKEY hKey, const char* lpSubKey);
+
+LONG RegCloseKey(HKEY hKey);
+
+// Why the last failing call on this thread failed, when the store was to
+// blame; empty otherwise.
+std::string lastStoreError();
+
+}  // namespace brennix::winreg

@@ -1,0 +1,39 @@
+#pragma once
+// The store's file: where it lives, reading it, and changing it safely.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/winreg/document.h"
+#include "platform/winreg/types.h"
+
+namespace brennix::winreg {
+
+// $BRENNIX_REGISTRY, else $XDG_CONFIG_HOME/brennix/registry.reg, else
+// $HOME/.config/brennix/registry.reg.
+std::filesystem::path storePath();
+
+class StoreFile {
+  public:
+    explicit StoreFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // A missing file reads as an empty store. On failure `message` names the
+    // file and, for a malformed one, the line.
+    LONG read(Document& out, std::string& message) const;
+
+    // Sets `changed` when the document must be written back.
+    using Change = std::function<LONG(Document&, bool& changed)>;
+
+    // Under the writers' lock: re-reads the file, applies `change`, and
+    // replaces the file atomically when the change succeeded and changed
+    // something. A file that does not parse is left exactly as it is.
+    LONG update(const Change& change, std::string& message) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace brennix::winreg
