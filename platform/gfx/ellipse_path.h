@@ -1,0 +1,55 @@
+#pragma once
+// The 1-pixel outline of the ellipse inscribed in a pixel box, traced by the
+// integer midpoint method over one quadrant and mirrored, and the pieces of
+// it that arcs and pies use.
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/gfx/geometry.h"
+
+namespace brennix::gfx {
+
+// Per row of the box: the outline pixels on the left run from outerLeft to
+// innerLeft and on the right from innerRight to outerRight (inclusive).
+struct EllipseRow {
+    int y = 0;
+    int outerLeft = 0;
+    int innerLeft = 0;
+    int innerRight = 0;
+    int outerRight = 0;
+};
+
+struct EllipseOutline {
+    // Outline pixels counter-clockwise on screen, starting at the right end
+    // of the middle row; no pixel repeats.
+    std::vector<Point> chain;
+    std::vector<EllipseRow> rows;  // top to bottom
+};
+
+// Boxes wider or higher than this are not traced (the arithmetic is exact
+// only up to there).
+constexpr int kMaxEllipseSide = 32768;
+
+// box must be normalized and not empty. Returns false for boxes that are
+// too large; out is then left empty.
+bool traceEllipse(const Rect& box, EllipseOutline& out);
+
+// A stretch of the chain: chain[(start + i) % size] for i in [0, count).
+// count includes the end pixel; a full turn repeats the start at the end.
+struct ChainRun {
+    std::size_t start = 0;
+    std::size_t count = 0;
+};
+
+// The run counter-clockwise from where the ray from the box centre through
+// radialStart meets the ellipse to where the one through radialEnd does.
+ChainRun arcRun(const std::vector<Point>& chain, const Rect& box, Point radialStart,
+                Point radialEnd);
+
+// The integer centre arcs and pies radiate from.
+inline Point arcCentre(const Rect& box) {
+    return {box.left + (box.right - box.left) / 2, box.top + (box.bottom - box.top) / 2};
+}
+
+}  // namespace brennix::gfx

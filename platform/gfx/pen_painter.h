@@ -1,0 +1,75 @@
+#pragma once
+// Draws 1-pixel outline paths with the selected pen: solid, patterned
+// (dash or dot, gaps in the background colour when opaque) or wide (a disc of
+// the pen's width stamped on every path pixel, which gives round caps and
+// joins). The pattern restarts with beginFigure().
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/line_stepper.h"
+#include "platform/gfx/raster_target.h"
+
+namespace brennix::gfx {
+
+struct PenSetup {
+    PenStyle style = PenStyle::Solid;
+    int width = 1;
+    Pixel color = 0xFF000000U;
+    Pixel gapColor = 0xFFFFFFFFU;
+    bool paintGaps = true;
+};
+
+class PenPainter {
+  public:
+    void configure(const PenSetup& setup);
+
+    bool isNull() const { return mode_ == Mode::Null; }
+    bool isWide() const { return mode_ == Mode::Wide; }
+    int width() const { return width_; }
+
+    void beginFigure() { phase_ = 0; }
+    // From a towards b, b excluded (a wide pen stamps up to b-1 as well;
+    // callers that end an open path there call point(b)).
+    void segment(RasterTarget& t, Point a, Point b);
+    // One path pixel.
+    void point(RasterTarget& t, Point p);
+    // Consecutive path pixels.
+    void points(RasterTarget& t, std::span<const Point> path);
+
+  private:
+    enum class Mode : std::uint8_t { Null, Solid, Pattern, Wide };
+    struct DiscRow {
+        int dy, x0, x1;  // columns x0 .. x1-1 relative to the centre pixel
+    };
+
+    void stamp(RasterTarget& t, int x, int y) {
+        for (const DiscRow& r : disc_) {
+            t.span(y + r.dy, x + r.x0, x + r.x1, color_);
+        }
+    }
+    void patterned(RasterTarget& t, int x, int y) {
+        if (phase_ < on_) {
+            t.put(x, y, color_);
+        } else if (paintGaps_) {
+            t.put(x, y, gap_);
+        }
+        if (++phase_ == period_) {
+            phase_ = 0;
+        }
+    }
+
+    Mode mode_ = Mode::Solid;
+    int width_ = 1;
+    Pixel color_ = 0xFF000000U;
+    Pixel gap_ = 0xFFFFFFFFU;
+    bool paintGaps_ = true;
+    int on_ = 0;
+    int period_ = 1;
+    int phase_ = 0;
+    std::vector<DiscRow> disc_;
+};
+
+}  // namespace brennix::gfx

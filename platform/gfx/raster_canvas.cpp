@@ -1,0 +1,356 @@
+#include "platform/gfx/raster_canvas.h"
+
+#include <cstring>
+#include <utility>
+
+#include "platform/gfx/line_stepper.h"
+#include "platform/gfx/utf8.h"
+
+namespace brennix::gfx {
+
+Pixel pixelOf(ColorRef value) {
+    return toPixel(translateColor(value).value_or(rgb(0, 0, 0)));
+}
+
+namespace {
+
+Pixel systemPixel(SystemColor c) {
+    return pixelOf(systemColorRef(c));
+}
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(Size size, FontLibrary& fonts)
+    : bitmap_(size.cx, size.cy), fonts_(fonts) {
+    brushPixel_ = pixelOf(brush_.color);
+    configurePen();
+}
+
+void RasterCanvas::configurePen() {
+    PenSetup setup;
+    setup.style = pen_.style;
+    setup.width = pen_.width;
+    setup.color = pixelOf(pen_.color);
+    setup.gapColor = pixelOf(backgroundColor_);
+    setup.paintGaps = backgroundMode_ == BackgroundMode::Opaque;
+    painter_.configure(setup);
+}
+
+Pen RasterCanvas::selectPen(const Pen& pen) {
+    const Pen previous = pen_;
+    pen_ = pen;
+    configurePen();
+    return previous;
+}
+
+Brush RasterCanvas::selectBrush(const Brush& brush) {
+    const Brush previous = brush_;
+    brush_ = brush;
+    brushSolid_ = brush.style == BrushStyle::Solid;
+    brushPixel_ = pixelOf(brush.color);
+    return previous;
+}
+
+Font RasterCanvas::selectFont(const Font& font) {
+    const Font previous = font_;
+    if (!(font == font_)) {
+        font_ = font;
+        faceLooked_ = false;
+    }
+    return previous;
+}
+
+ColorRef RasterCanvas::setTextColor(ColorRef color) {
+    return std::exchange(textColor_, color);
+}
+
+ColorRef RasterCanvas::setBackgroundColor(ColorRef color) {
+    const ColorRef previous = std::exchange(backgroundColor_, color);
+    configurePen();
+    return previous;
+}
+
+BackgroundMode RasterCanvas::setBackgroundMode(BackgroundMode mode) {
+    const BackgroundMode previous = std::exchange(backgroundMode_, mode);
+    configurePen();
+    return previous;
+}
+
+TextAlign RasterCanvas::setTextAlign(TextAlign align) {
+    return std::exchange(textAlign_, align);
+}
+
+Point RasterCanvas::moveTo(Point p) {
+    return std::exchange(position_, p);
+}
+
+void RasterCanvas::lineTo(Point p) {
+    RasterTarget t(bitmap_);
+    painter_.beginFigure();
+    painter_.segment(t, position_, p);
+    if (painter_.isWide()) {
+        painter_.point(t, p);
+    }
+    position_ = p;
+}
+
+void RasterCanvas::polyline(std::span<const Point> points) {
+    if (points.size() < 2) {
+        return;
+    }
+    RasterTarget t(bitmap_);
+    painter_.beginFigure();
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        painter_.segment(t, points[i], points[i + 1]);
+    }
+    if (painter_.isWide()) {
+        painter_.point(t, points.back());
+    }
+}
+
+void RasterCanvas::closedPath(std::span<const Point> points) {
+    RasterTarget t(bitmap_);
+    painter_.beginFigure();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        painter_.segment(t, points[i], points[(i + 1) % points.size()]);
+    }
+}
+
+void RasterCanvas::rectangle(const Rect& rect) {
+    const Rect r = rect.normalized();
+    if (r.isEmpty()) {
+        return;
+    }
+    RasterTarget t(bitmap_);
+    if (painter_.isNull()) {
+        if (brushSolid_) {
+            t.fill({r.left, r.top, r.right - 1, r.bottom - 1}, brushPixel_);
+        }
+        return;
+    }
+    if (brushSolid_) {
+        t.fill(r.deflated(1, 1), brushPixel_);
+    }
+    const Point corners[] = {
+        {r.right - 1, r.top}, {r.left, r.top}, {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}};
+    closedPath(corners);
+}
+
+void RasterCanvas::ellipse(const Rect& box) {
+    const Rect b = box.normalized();
+    if (b.isEmpty()) {
+        return;
+    }
+    if (b.width() <= 2 || b.height() <= 2) {
+        rectangle(b);
+        return;
+    }
+    if (!traceEllipse(b, outline_)) {
+        return;
+    }
+    RasterTarget t(bitmap_);
+    if (brushSolid_) {
+        for (const EllipseRow& row : outline_.rows) {
+            if (painter_.isNull()) {
+                t.span(row.y, row.outerLeft, row.outerRight + 1, brushPixel_);
+            } else {
+                t.span(row.y, row.innerLeft + 1, row.innerRight, brushPixel_);
+            }
+        }
+    }
+    painter_.beginFigure();
+    painter_.points(t, outline_.chain);
+}
+
+void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
+    const Rect b = box.normalized();
+    if (b.isEmpty() || painter_.isNull() || !traceEllipse(b, outline_)) {
+        return;
+    }
+    const ChainRun run = arcRun(outline_.chain, b, radialStart, radialEnd);
+    // The final pixel of a 1-pixel arc is left out, like a line's.
+    const std::size_t count = painter_.isWide() ? run.count : run.count - 1;
+    RasterTarget t(bitmap_);
+    painter_.beginFigure();
+    const std::size_t n = outline_.chain.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        painter_.point(t, outline_.chain[(run.start + i) % n]);
+    }
+}
+
+void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
+    const Rect b = box.normalized();
+    if (b.isEmpty() || !traceEllipse(b, outline_)) {
+        return;
+    }
+    const ChainRun run = arcRun(outline_.chain, b, radialStart, radialEnd);
+    const Point centre = arcCentre(b);
+    const std::size_t n = outline_.chain.size();
+    scratch_.clear();
+    for (std::size_t i = 0; i < run.count; ++i) {
+        scratch_.push_back(outline_.chain[(run.start + i) % n]);
+    }
+    RasterTarget t(bitmap_);
+    if (brushSolid_) {
+        scratch_.push_back(centre);
+        filler_.fill(t, scratch_, FillRule::Winding, brushPixel_);
+        scratch_.pop_back();
+    }
+    if (painter_.isNull() || scratch_.empty()) {
+        return;
+    }
+    painter_.beginFigure();
+    painter_.points(t, scratch_);
+    painter_.segment(t, scratch_.back(), centre);
+    painter_.segment(t, centre, scratch_.front());
+}
+
+void RasterCanvas::polygon(std::span<const Point> points) {
+    if (points.size() < 2) {
+        return;
+    }
+    RasterTarget t(bitmap_);
+    if (brushSolid_) {
+        filler_.fill(t, points, FillRule::EvenOdd, brushPixel_);
+    }
+    closedPath(points);
+}
+
+void RasterCanvas::fillRect(const Rect& r, ColorRef color) {
+    RasterTarget t(bitmap_);
+    t.fill(r.normalized(), pixelOf(color));
+}
+
+void RasterCanvas::setPixel(Point p, ColorRef color) {
+    bitmap_.setPixel(p.x, p.y, pixelOf(color));
+}
+
+void RasterCanvas::ring(const Rect& r, Pixel topLeft, Pixel bottomRight) {
+    RasterTarget t(bitmap_);
+    t.span(r.top, r.left, r.right, topLeft);
+    t.fill({r.left, r.top, r.left + 1, r.bottom}, topLeft);
+    t.span(r.bottom - 1, r.left, r.right, bottomRight);
+    t.fill({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+void RasterCanvas::drawEdge(const Rect& rect, EdgeStyle edge) {
+    const Rect r = rect.normalized();
+    if (r.isEmpty()) {
+        return;
+    }
+    const Pixel light = systemPixel(SystemColor::Light3D);
+    const Pixel dark = systemPixel(SystemColor::DarkShadow3D);
+    const Pixel highlight = systemPixel(SystemColor::ButtonHighlight);
+    const Pixel shadow = systemPixel(SystemColor::ButtonShadow);
+    Pixel c[4] = {};
+    switch (edge) {
+        case EdgeStyle::Raised:
+            c[0] = light, c[1] = dark, c[2] = highlight, c[3] = shadow;
+            break;
+        case EdgeStyle::Sunken:
+            c[0] = shadow, c[1] = highlight, c[2] = dark, c[3] = light;
+            break;
+        case EdgeStyle::Bump:
+            c[0] = light, c[1] = dark, c[2] = dark, c[3] = light;
+            break;
+        case EdgeStyle::Etched:
+            c[0] = shadow, c[1] = highlight, c[2] = highlight, c[3] = shadow;
+            break;
+    }
+    ring(r, c[0], c[1]);
+    const Rect inner = r.deflated(1, 1);
+    if (!inner.isEmpty()) {
+        ring(inner, c[2], c[3]);
+    }
+}
+
+const FaceInstance* RasterCanvas::face() const {
+    if (!faceLooked_) {
+        face_ = fonts_.face(font_);
+        faceLooked_ = true;
+    }
+    return face_;
+}
+
+TextMetrics RasterCanvas::textMetrics() const {
+    const FaceInstance* f = face();
+    return f != nullptr ? f->metrics() : nominalMetrics(font_.points);
+}
+
+int RasterCanvas::textWidth(const FaceInstance* f, std::string_view utf8) const {
+    int width = 0;
+    if (f != nullptr) {
+        forEachCodepoint(utf8, [&](char32_t c) { width += f->advance(c); });
+    }
+    return width;
+}
+
+Size RasterCanvas::textExtent(std::string_view utf8) const {
+    return {textWidth(face(), utf8), textMetrics().height};
+}
+
+void RasterCanvas::textOut(Point p, std::string_view utf8) {
+    drawText(p, bitmap_.bounds(), utf8);
+}
+
+void RasterCanvas::textOutClipped(Point p, const Rect& clip, std::string_view utf8) {
+    drawText(p, clip.normalized().intersected(bitmap_.bounds()), utf8);
+}
+
+void RasterCanvas::drawText(Point p, const Rect& clip, std::string_view utf8) {
+    const FaceInstance* f = face();
+    const TextMetrics m = textMetrics();
+    const int w = textWidth(f, utf8);
+    int x = p.x;
+    if (textAlign_ == TextAlign::Right) {
+        x -= w;
+    } else if (textAlign_ == TextAlign::Center) {
+        x -= w / 2;
+    }
+    RasterTarget t(bitmap_);
+    if (backgroundMode_ == BackgroundMode::Opaque) {
+        t.fill(Rect{x, p.y, x + w, p.y + m.height}.intersected(clip), pixelOf(backgroundColor_));
+    }
+    if (f == nullptr || clip.isEmpty()) {
+        return;
+    }
+    const Pixel ink = pixelOf(textColor_);
+    const int baseline = p.y + m.ascent;
+    forEachCodepoint(utf8, [&](char32_t c) {
+        const Glyph& g = f->glyph(c);
+        for (const GlyphSpan& s : g.spans) {
+            t.span(baseline + s.dy, x + s.x0, x + s.x1, ink, clip);
+        }
+        x += g.advance;
+    });
+}
+
+std::unique_ptr<Canvas> RasterCanvas::createCompatible(Size size) const {
+    return std::make_unique<RasterCanvas>(size, fonts_);
+}
+
+void RasterCanvas::blockCopy(const Rect& dest, const Canvas& source, Point sourceOrigin) {
+    const auto* src = dynamic_cast<const RasterCanvas*>(&source);
+    if (src == nullptr) {
+        return;
+    }
+    const Rect d = dest.normalized();
+    // Clip the destination to both surfaces, in destination coordinates.
+    const int dx = sourceOrigin.x - d.left;
+    const int dy = sourceOrigin.y - d.top;
+    const Rect visible =
+        d.intersected(bitmap_.bounds()).intersected(src->bitmap_.bounds().offset(-dx, -dy));
+    if (visible.isEmpty()) {
+        return;
+    }
+    const auto rowBytes = static_cast<std::size_t>(visible.width()) * sizeof(Pixel);
+    // Top-down unless copying within one bitmap onto a lower part of it.
+    const bool upward = src == this && dy < 0;
+    for (int i = 0; i < visible.height(); ++i) {
+        const int y = upward ? visible.bottom - 1 - i : visible.top + i;
+        std::memmove(bitmap_.row(y) + visible.left, src->bitmap_.row(y + dy) + visible.left + dx,
+                     rowBytes);
+    }
+}
+
+}  // namespace brennix::gfx

@@ -1,0 +1,97 @@
+#pragma once
+// The software rasterizer: a Canvas drawing into a 32-bit Bitmap with the
+// integer pixel rules of the classic desktop drawing API.
+
+#include <vector>
+
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/ellipse_path.h"
+#include "platform/gfx/font_library.h"
+#include "platform/gfx/pen_painter.h"
+#include "platform/gfx/polygon_fill.h"
+
+namespace brennix::gfx {
+
+// A value that names no colour draws black.
+Pixel pixelOf(ColorRef value);
+
+class RasterCanvas final : public Canvas {
+  public:
+    // A fresh surface is white, with a black 1-pixel pen, a white brush, the
+    // stock font, black text on an opaque white background, left alignment.
+    explicit RasterCanvas(Size size, FontLibrary& fonts = FontLibrary::shared());
+
+    // Assigning a bitmap here paints on it from then on.
+    const Bitmap& bitmap() const { return bitmap_; }
+    Bitmap& bitmap() { return bitmap_; }
+
+    Size size() const override { return bitmap_.size(); }
+
+    Pen selectPen(const Pen& pen) override;
+    Brush selectBrush(const Brush& brush) override;
+    Font selectFont(const Font& font) override;
+    Pen pen() const override { return pen_; }
+    Brush brush() const override { return brush_; }
+    Font font() const override { return font_; }
+
+    ColorRef setTextColor(ColorRef color) override;
+    ColorRef setBackgroundColor(ColorRef color) override;
+    BackgroundMode setBackgroundMode(BackgroundMode mode) override;
+    TextAlign setTextAlign(TextAlign align) override;
+
+    Point moveTo(Point p) override;
+    void lineTo(Point p) override;
+    Point currentPosition() const override { return position_; }
+    void polyline(std::span<const Point> points) override;
+
+    void rectangle(const Rect& r) override;
+    void ellipse(const Rect& box) override;
+    void arc(const Rect& box, Point radialStart, Point radialEnd) override;
+    void pie(const Rect& box, Point radialStart, Point radialEnd) override;
+    void polygon(std::span<const Point> points) override;
+
+    void fillRect(const Rect& r, ColorRef color) override;
+    void setPixel(Point p, ColorRef color) override;
+    void drawEdge(const Rect& r, EdgeStyle edge) override;
+
+    void textOut(Point p, std::string_view utf8) override;
+    void textOutClipped(Point p, const Rect& clip, std::string_view utf8) override;
+    TextMetrics textMetrics() const override;
+    Size textExtent(std::string_view utf8) const override;
+
+    std::unique_ptr<Canvas> createCompatible(Size size) const override;
+    void blockCopy(const Rect& dest, const Canvas& source, Point sourceOrigin) override;
+
+  private:
+    void configurePen();
+    const FaceInstance* face() const;
+    int textWidth(const FaceInstance* face, std::string_view utf8) const;
+    void drawText(Point p, const Rect& clip, std::string_view utf8);
+    void closedPath(std::span<const Point> points);
+    void ring(const Rect& r, Pixel topLeft, Pixel bottomRight);
+
+    Bitmap bitmap_;
+    FontLibrary& fonts_;
+    Pen pen_;
+    Brush brush_;
+    Font font_;
+    ColorRef textColor_ = rgb(0, 0, 0);
+    ColorRef backgroundColor_ = rgb(255, 255, 255);
+    BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
+    TextAlign textAlign_ = TextAlign::Left;
+    Point position_;
+
+    PenPainter painter_;
+    Pixel brushPixel_ = 0;
+    bool brushSolid_ = true;
+    mutable const FaceInstance* face_ = nullptr;
+    mutable bool faceLooked_ = false;
+
+    // Reused between calls to keep the figures free of allocations.
+    EllipseOutline outline_;
+    std::vector<Point> scratch_;
+    PolygonFiller filler_;
+};
+
+}  // namespace brennix::gfx
