@@ -57,6 +57,40 @@ std::int32_t writeAnalog(const BoardPorts& ports, const AnalogOutLayout& layout,
     return code::kSuccess;
 }
 
+std::int32_t writeRegister(const BoardPorts& ports, std::int32_t offset, std::int32_t value) {
+    ports.write(offset, static_cast<std::uint32_t>(value));
+    return code::kSuccess;
+}
+
+std::int32_t setMode(const BoardPorts& ports, std::int32_t mode, std::int32_t lastMode) {
+    if (mode < 0 || mode > lastMode) {
+        return code::kBadMode;
+    }
+    return writeRegister(ports, kModeRegister, mode);
+}
+
+std::int32_t setGain(const BoardPorts& ports, std::int32_t gain) {
+    if (gain < 0 || gain > 4) {
+        return code::kBadRangeOrGain;
+    }
+    return writeRegister(ports, kRangeRegister, gain);
+}
+
+std::int32_t selectChannelNumber(const BoardPorts& ports, std::int32_t channel,
+                                 std::int32_t lastChannel) {
+    if (channel < 0 || channel > lastChannel) {
+        return code::kBadAdChannel;
+    }
+    ports.write(kMultiplexer, static_cast<std::uint32_t>(channel));
+    busyLoop(kChannelSettling);
+    return code::kSuccess;
+}
+
+void selectRunChannelNumber(const BoardPorts& ports, std::int32_t channel) {
+    ports.write(kMultiplexer, static_cast<std::uint32_t>(channel));
+    busyLoop(kRunChannelSettling);
+}
+
 std::int32_t convertOnce(const BoardPorts& ports, std::uint8_t pollMode, std::int32_t* sample) {
     ports.write(kModeRegister, pollMode);
     ports.write(kSoftwareTrigger, 0);

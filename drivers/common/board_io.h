@@ -25,6 +25,11 @@ struct AnalogOutLayout {
     ByteOrder order;
 };
 
+// Where the Vexa, Olmi and Senu boards have their digital ports and D/A
+// channels (Senu uses channel 0 only).
+inline constexpr DigitalLayout kVexaFamilyDigital{6, 7, 13, 14};
+inline constexpr AnalogOutLayout kVexaFamilyAnalogOut{2, 4, ByteOrder::LowFirst};
+
 // Outputs are written only on success, and never through a null pointer.
 std::int32_t readDigitalPort(const BoardPorts& ports, const DigitalLayout& layout,
                              std::int32_t port, std::uint8_t* value);
@@ -47,6 +52,19 @@ inline constexpr std::int32_t kChannelSettling = 1000;
 inline constexpr std::int32_t kRunChannelSettling = 700;
 inline constexpr std::int32_t kConversionDelay = 500;
 inline constexpr std::int32_t kStatusPolls = 101;
+
+// A register the board takes as written (range, trigger, interrupt clear).
+std::int32_t writeRegister(const BoardPorts& ports, std::int32_t offset, std::int32_t value);
+// The mode register, 0 to lastMode (23 otherwise).
+std::int32_t setMode(const BoardPorts& ports, std::int32_t mode, std::int32_t lastMode);
+// Gain codes 0 to 4 (29 otherwise) on boards with a programmable amplifier.
+std::int32_t setGain(const BoardPorts& ports, std::int32_t gain);
+// Boards whose multiplexer takes the channel number as is: 0 to lastChannel
+// (10 otherwise), then the settling delay.
+std::int32_t selectChannelNumber(const BoardPorts& ports, std::int32_t channel,
+                                 std::int32_t lastChannel);
+// How their acquisition starts set the channel: shorter settling.
+void selectRunChannelNumber(const BoardPorts& ports, std::int32_t channel);
 
 // One software-triggered conversion with the mode register first set to
 // pollMode; 28 when the busy bit is still set after the last status read.

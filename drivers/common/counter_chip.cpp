@@ -62,4 +62,20 @@ std::uint32_t stopCounter0(const BoardPorts& ports) {
     return count;
 }
 
+std::int32_t readCounter0Into(const BoardPorts& ports, std::int32_t* count) {
+    auto value = static_cast<std::int32_t>(readCounter0(ports));
+    if (count != nullptr) {
+        *count = value;
+    }
+    return code::kSuccess;
+}
+
+std::int32_t stopCounter0Into(const BoardPorts& ports, std::int32_t* count) {
+    auto value = static_cast<std::int32_t>(stopCounter0(ports));
+    if (count != nullptr) {
+        *count = value;
+    }
+    return code::kSuccess;
+}
+
 }  // namespace brennix::drivers

@@ -22,4 +22,8 @@ std::uint32_t readCounter0(const BoardPorts& ports);
 // Reads the count, then parks counter 0 in mode 0 with count 1.
 std::uint32_t stopCounter0(const BoardPorts& ports);
 
+// TIMER_Read and TIMER_Stop with their 32-bit output.
+std::int32_t readCounter0Into(const BoardPorts& ports, std::int32_t* count);
+std::int32_t stopCounter0Into(const BoardPorts& ports, std::int32_t* count);
+
 }  // namespace brennix::drivers

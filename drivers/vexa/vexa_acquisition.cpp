@@ -31,7 +31,7 @@ std::int32_t onRunCard(Operation&& operation) {
     return onReadyCard([&](VexaSlot& slot, const BoardPorts& ports) {
         Library& lib = library();
         RunTarget target{ports, slot, lib.cards.currentCard(), lib.frame.acquisitionDevice(),
-                         lib.device};
+                         lib.records};
         return operation(target);
     });
 }

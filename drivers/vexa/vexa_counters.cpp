@@ -2,14 +2,12 @@
 
 #include "drivers/common/counter_chip.h"
 #include "drivers/common/export_table.h"
-#include "drivers/common/return_codes.h"
 #include "drivers/vexa/vexa.h"
 #include "drivers/vexa/vexa_state.h"
 
 using brennix::drivers::BoardPorts;
 using brennix::drivers::vexa::onReadyCard;
 using brennix::drivers::vexa::VexaSlot;
-namespace code = brennix::drivers::code;
 namespace drv = brennix::drivers;
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Timer(std::uint32_t divisor1, std::uint32_t divisor2) {
@@ -24,21 +22,11 @@ BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_TIMER_Start(std::int32_t mode, std::in
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_TIMER_Read(std::int32_t* count) {
-    return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        auto value = static_cast<std::int32_t>(drv::readCounter0(ports));
-        if (count != nullptr) {
-            *count = value;
-        }
-        return code::kSuccess;
-    });
+    return onReadyCard(
+        [&](VexaSlot&, const BoardPorts& ports) { return drv::readCounter0Into(ports, count); });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_TIMER_Stop(std::int32_t* count) {
-    return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        auto value = static_cast<std::int32_t>(drv::stopCounter0(ports));
-        if (count != nullptr) {
-            *count = value;
-        }
-        return code::kSuccess;
-    });
+    return onReadyCard(
+        [&](VexaSlot&, const BoardPorts& ports) { return drv::stopCounter0Into(ports, count); });
 }

@@ -10,15 +10,7 @@
 namespace brennix::drivers::vexa {
 namespace {
 
-// Attach when the library is loaded, detach when it is unloaded.
-struct LoadHook {
-    LoadHook() { library().frame.attach(); }
-    ~LoadHook() { library().frame.detach(); }
-    LoadHook(const LoadHook&) = delete;
-    LoadHook& operator=(const LoadHook&) = delete;
-};
-
-const LoadHook loadHook;
+const AttachAtLoad<Library, library> attachAtLoad;
 
 const std::array kExports{
     ExportEntry{1, "W_Vexa_Initial", anyFunction(W_Vexa_Initial)},
@@ -49,7 +41,8 @@ const std::array kExports{
 }  // namespace
 
 Library& library() {
-    static Library state;
+    static Library state(
+        AttachPolicy{kBraxVexaDeviceName, "Couldn't access USERDMA device\n", false});
     return state;
 }
 
@@ -58,11 +51,7 @@ std::int32_t attachReport() {
 }
 
 std::int32_t reload() {
-    Library& lib = library();
-    lib.frame.detach();
-    lib.cards.reset();
-    lib.device.reset();
-    return lib.frame.attach();
+    return library().reload();
 }
 
 std::span<const ExportEntry> exports() {

@@ -11,9 +11,6 @@
 namespace brennix::drivers::vexa {
 namespace {
 
-constexpr DigitalLayout kDigital{6, 7, 13, 14};
-constexpr AnalogOutLayout kAnalogOut{2, 4, ByteOrder::LowFirst};
-
 std::uint8_t multiplexerCode(std::int32_t inputMode, std::int32_t channel) {
     if (inputMode == kDifferential) {
         return static_cast<std::uint8_t>(0x30 + channel);
@@ -61,25 +58,25 @@ BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_Switch_Card_No(std::int32_t card) {
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_DI(std::int32_t port, std::uint8_t* value) {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        return drv::readDigitalPort(ports, vexa::kDigital, port, value);
+        return drv::readDigitalPort(ports, drv::kVexaFamilyDigital, port, value);
     });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_DI_Channel(std::int32_t channel, std::int32_t* value) {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        return drv::readDigitalBit(ports, vexa::kDigital, channel, value);
+        return drv::readDigitalBit(ports, drv::kVexaFamilyDigital, channel, value);
     });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_DO(std::int32_t port, std::int32_t value) {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        return drv::writeDigitalPort(ports, vexa::kDigital, port, value);
+        return drv::writeDigitalPort(ports, drv::kVexaFamilyDigital, port, value);
     });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_DA(std::int32_t channel, std::int32_t value) {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        return drv::writeAnalog(ports, vexa::kAnalogOut, channel, value);
+        return drv::writeAnalog(ports, drv::kVexaFamilyAnalogOut, channel, value);
     });
 }
 
@@ -91,25 +88,18 @@ BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Set_Channel(std::int32_t channel) {
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Set_Range(std::int32_t range) {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        ports.write(drv::kRangeRegister, static_cast<std::uint32_t>(range));
-        return code::kSuccess;
+        return drv::writeRegister(ports, drv::kRangeRegister, range);
     });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Set_Mode(std::int32_t mode) {
-    return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        if (mode < 0 || mode > 7) {
-            return code::kBadMode;
-        }
-        ports.write(drv::kModeRegister, static_cast<std::uint32_t>(mode));
-        return code::kSuccess;
-    });
+    return onReadyCard(
+        [&](VexaSlot&, const BoardPorts& ports) { return drv::setMode(ports, mode, 7); });
 }
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Soft_Trig() {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        ports.write(drv::kSoftwareTrigger, 0);
-        return code::kSuccess;
+        return drv::writeRegister(ports, drv::kSoftwareTrigger, 0);
     });
 }
 
@@ -120,8 +110,7 @@ BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_AD_Aquire(std::int32_t* sample) {
 
 BRENNIX_DRIVER_EXPORT std::int32_t W_Vexa_CLR_IRQ() {
     return onReadyCard([&](VexaSlot&, const BoardPorts& ports) {
-        ports.write(drv::kInterruptClear, 0);
-        return code::kSuccess;
+        return drv::writeRegister(ports, drv::kInterruptClear, 0);
     });
 }
 

@@ -10,6 +10,7 @@
 #include "drivers/common/control_codes.h"
 #include "drivers/common/driver_call.h"
 #include "drivers/common/driver_frame.h"
+#include "drivers/common/library_state.h"
 
 namespace brennix::drivers::vexa {
 
@@ -20,11 +21,7 @@ struct VexaSlot : AcquisitionSlot {
     std::int32_t inputMode = kSingleEnded;
 };
 
-struct Library {
-    DriverFrame frame{AttachPolicy{kBraxVexaDeviceName, "Couldn't access USERDMA device\n", false}};
-    CardTable<VexaSlot, 2> cards;
-    AcquisitionDevice device;
-};
+using Library = LibraryState<VexaSlot, 2, AcquisitionDevice>;
 
 Library& library();
 
