@@ -103,8 +103,8 @@ bool Board::armRun(RunKind kind, std::int32_t count, std::uint32_t samplesPerSec
     return true;
 }
 
-std::int32_t Board::readStore(const std::map<std::int32_t, std::uint32_t>& store,
-                              std::int32_t port, std::int32_t& value) const {
+std::int32_t Board::readStore(const std::map<std::int32_t, std::uint32_t>& store, std::int32_t port,
+                              std::int32_t& value) const {
     const auto ref = decodePort(*profile_, port);
     if (!ref) {
         return code::kBadPort;
@@ -225,9 +225,9 @@ std::int32_t Board::nextCode(std::int32_t channel) {
         return queued;
     }
     const std::int64_t span = std::int64_t{profile_->adMax} - profile_->adMin + 1;
-    const std::int64_t offset =
-        (std::int64_t{entry.signal.start} - profile_->adMin +
-         (entry.conversions % span) * entry.signal.step % span) % span;
+    const std::int64_t offset = (std::int64_t{entry.signal.start} - profile_->adMin +
+                                 (entry.conversions % span) * entry.signal.step % span) %
+                                span;
     ++entry.conversions;
     return static_cast<std::int32_t>((offset + span) % span + profile_->adMin);
 }

@@ -36,12 +36,12 @@ Outcome perform(const Call& call, Needs needs, Body body) {
         CallRecord record;
         record.library = call.library;
         record.function = std::string(call.function);
-        record.arguments.assign(call.arguments.begin(),
-                                call.arguments.begin() +
-                                    static_cast<std::ptrdiff_t>(call.argumentCount));
-        record.outputs.assign(outcome.values.begin(),
-                              outcome.values.begin() +
-                                  static_cast<std::ptrdiff_t>(outcome.valueCount));
+        record.arguments.assign(
+            call.arguments.begin(),
+            call.arguments.begin() + static_cast<std::ptrdiff_t>(call.argumentCount));
+        record.outputs.assign(
+            outcome.values.begin(),
+            outcome.values.begin() + static_cast<std::ptrdiff_t>(outcome.valueCount));
         record.result = call.library == Library::Fenq ? narrow(outcome.code) : outcome.code;
         record.microseconds = hw::nowMicroseconds();
         sim.journal().add(std::move(record));
@@ -66,8 +66,7 @@ Outcome withValue(const Call& call, Act act) {
 
 template <class Act>
 Outcome plain(const Call& call, Act act) {
-    return perform(call, Needs::CurrentCard,
-                   [&](Board* board, Outcome&) { return act(*board); });
+    return perform(call, Needs::CurrentCard, [&](Board* board, Outcome&) { return act(*board); });
 }
 
 }  // namespace
@@ -100,13 +99,13 @@ Outcome softTrigger(const Call& call) {
 }
 
 Outcome acquire(const Call& call) {
-    return withValue(call, [](Board& board, std::int32_t& sample) { return board.acquire(sample); });
+    return withValue(call,
+                     [](Board& board, std::int32_t& sample) { return board.acquire(sample); });
 }
 
 Outcome channelRead(const Call& call, std::int32_t channel) {
-    return withValue(call, [&](Board& board, std::int32_t& sample) {
-        return board.convert(channel, sample);
-    });
+    return withValue(
+        call, [&](Board& board, std::int32_t& sample) { return board.convert(channel, sample); });
 }
 
 Outcome runStatus(const Call& call, RunKind kind) {
@@ -131,8 +130,8 @@ Outcome writeDa(const Call& call, std::int32_t channel, std::int32_t value) {
 }
 
 Outcome readPort(const Call& call, std::int32_t port) {
-    return withValue(call,
-                     [&](Board& board, std::int32_t& value) { return board.readInput(port, value); });
+    return withValue(
+        call, [&](Board& board, std::int32_t& value) { return board.readInput(port, value); });
 }
 
 Outcome writePort(const Call& call, std::int32_t port, std::int32_t value) {
@@ -140,8 +139,8 @@ Outcome writePort(const Call& call, std::int32_t port, std::int32_t value) {
 }
 
 Outcome readBack(const Call& call, std::int32_t port) {
-    return withValue(call,
-                     [&](Board& board, std::int32_t& value) { return board.readBack(port, value); });
+    return withValue(
+        call, [&](Board& board, std::int32_t& value) { return board.readBack(port, value); });
 }
 
 Outcome timerStart(const Call& call, std::int32_t counter, std::int32_t mode, std::int32_t value) {
@@ -149,15 +148,13 @@ Outcome timerStart(const Call& call, std::int32_t counter, std::int32_t mode, st
 }
 
 Outcome timerRead(const Call& call, std::int32_t counter) {
-    return withValue(call, [&](Board& board, std::int32_t& count) {
-        return board.readCounter(counter, count);
-    });
+    return withValue(
+        call, [&](Board& board, std::int32_t& count) { return board.readCounter(counter, count); });
 }
 
 Outcome timerStop(const Call& call, std::int32_t counter) {
-    return withValue(call, [&](Board& board, std::int32_t& count) {
-        return board.stopCounter(counter, count);
-    });
+    return withValue(
+        call, [&](Board& board, std::int32_t& count) { return board.stopCounter(counter, count); });
 }
 
 }  // namespace brennix::outside
