@@ -1,0 +1,330 @@
+// Closed figures: which pixels rectangles, ellipses, arcs, pies and polygons
+// cover with 1-pixel, wide, dashed and null pens.
+
+#include <gtest/gtest.h>
+
+#include "platform/gfx/raster_canvas.h"
+#include "tests/platform/gfx/pixel_art.h"
+
+namespace brennix::gfx {
+namespace {
+
+using testing::basicLegend;
+using testing::countColor;
+using testing::kBlack;
+using testing::kBlue;
+using testing::kRed;
+using testing::kWhite;
+using testing::pixelArt;
+using Art = std::vector<std::string>;
+
+// Figures are drawn on red so that the white default brush shows.
+class FigureTest : public ::testing::Test {
+  protected:
+    explicit FigureTest(Size size = {16, 16}) : canvas_(size) {}
+    void SetUp() override { canvas_.fillRect(canvas_.bitmap().bounds(), kRed); }
+    Art art(const Rect& r) const { return pixelArt(canvas_.bitmap(), r, basicLegend()); }
+    Art art() const { return art(canvas_.bitmap().bounds()); }
+    // Bounding box of the pixels that are no longer red.
+    Rect painted() const {
+        Rect box{1 << 20, 1 << 20, -(1 << 20), -(1 << 20)};
+        const Bitmap& b = canvas_.bitmap();
+        for (int y = 0; y < b.height(); ++y) {
+            for (int x = 0; x < b.width(); ++x) {
+                if (b.colorAt(x, y) != kRed) {
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
+                }
+            }
+        }
+        return box;
+    }
+
+    RasterCanvas canvas_;
+};
+
+using RectangleTest = FigureTest;
+
+TEST_F(RectangleTest, OnePixelOutlineOnTheOuterRowsAndColumnsWithTheDefaultWhiteBrush) {
+    canvas_.rectangle({1, 1, 6, 5});
+    EXPECT_EQ(art({0, 0, 7, 6}),
+              (Art{"rrrrrrr", "r#####r", "r#...#r", "r#...#r", "r#####r", "rrrrrrr"}));
+}
+
+TEST_F(RectangleTest, ReversedCornersAreSwappedAndEmptyRectanglesDrawNothing) {
+    canvas_.rectangle({6, 5, 1, 1});
+    const Art swapped = art({0, 0, 7, 6});
+    EXPECT_EQ(swapped, (Art{"rrrrrrr", "r#####r", "r#...#r", "r#...#r", "r#####r", "rrrrrrr"}));
+    canvas_.rectangle({10, 2, 10, 9});
+    canvas_.rectangle({9, 12, 14, 12});
+    EXPECT_EQ(painted(), (Rect{1, 1, 6, 5}));
+}
+
+TEST_F(RectangleTest, NullPenFillsOnePixelLessEachWay) {
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.rectangle({1, 1, 6, 5});
+    EXPECT_EQ(art({0, 0, 7, 6}),
+              (Art{"rrrrrrr", "rbbbbrr", "rbbbbrr", "rbbbbrr", "rrrrrrr", "rrrrrrr"}));
+}
+
+TEST_F(RectangleTest, NullBrushLeavesTheInside) {
+    canvas_.selectBrush({BrushStyle::Null, kBlue});
+    canvas_.rectangle({1, 1, 5, 4});
+    EXPECT_EQ(art({0, 0, 6, 5}), (Art{"rrrrrr", "r####r", "r#rr#r", "r####r", "rrrrrr"}));
+}
+
+TEST_F(RectangleTest, FillRectCoversLeftTopInclusiveRightBottomExclusive) {
+    canvas_.fillRect({2, 1, 5, 3}, kBlue);
+    EXPECT_EQ(art({0, 0, 6, 4}), (Art{"rrrrrr", "rrbbbr", "rrbbbr", "rrrrrr"}));
+}
+
+TEST_F(RectangleTest, WidePenBandIsCentredOnTheOutlineAndTheBrushFillsTheRest) {
+    canvas_.selectPen({PenStyle::Solid, 3, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.rectangle({3, 3, 12, 10});
+    EXPECT_EQ(art({1, 1, 14, 12}),
+              (Art{"rrrrrrrrrrrrr", "r###########r", "r###########r", "r###########r",
+                   "r###bbbbb###r", "r###bbbbb###r", "r###bbbbb###r", "r###########r",
+                   "r###########r", "r###########r", "rrrrrrrrrrrrr"}));
+}
+
+TEST_F(RectangleTest, DashedOutlineStartsAtTheTopRightCornerGoingLeft) {
+    RasterCanvas wide(Size{32, 4});
+    wide.selectPen({PenStyle::Dash, 1, kBlack});
+    wide.setBackgroundColor(kBlue);
+    wide.selectBrush({BrushStyle::Null, kWhite});
+    wide.rectangle({0, 0, 30, 4});
+    const std::string top = pixelArt(wide.bitmap(), {0, 0, 30, 1}, basicLegend())[0];
+    // (29,0) is the first dash pixel; 18 on reach x = 12, then 6 off.
+    EXPECT_EQ(top.substr(12, 18), std::string(18, '#'));
+    EXPECT_EQ(top.substr(6, 6), "bbbbbb");
+    EXPECT_EQ(top.substr(0, 6), "######");
+}
+
+using EllipseTest = FigureTest;
+
+TEST_F(EllipseTest, FiveByFiveCircle) {
+    canvas_.ellipse({1, 1, 6, 6});
+    EXPECT_EQ(art({0, 0, 7, 7}),
+              (Art{"rrrrrrr", "rr###rr", "r#...#r", "r#...#r", "r#...#r", "rr###rr", "rrrrrrr"}));
+}
+
+TEST_F(EllipseTest, CurveTouchesEveryEdgeOfTheBoxAndStaysInside) {
+    for (const Rect box :
+         {Rect{1, 2, 14, 9}, Rect{0, 0, 16, 16}, Rect{3, 1, 9, 15}, Rect{2, 2, 6, 5}}) {
+        SetUp();
+        canvas_.ellipse(box);
+        EXPECT_EQ(painted(), box);
+    }
+}
+
+TEST_F(EllipseTest, OutlineIsSymmetricAndTheBrushFillsOnlyInside) {
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.ellipse({0, 1, 15, 12});
+    const Art a = art({0, 1, 15, 12});
+    for (std::size_t y = 0; y < a.size(); ++y) {
+        EXPECT_EQ(a[y], std::string(a[y].rbegin(), a[y].rend())) << y;
+        EXPECT_EQ(a[y], a[a.size() - 1 - y]) << y;
+        // Each row reads: outside, outline, inside, outline, outside.
+        const auto first = a[y].find('#');
+        const auto last = a[y].rfind('#');
+        ASSERT_NE(first, std::string::npos);
+        EXPECT_EQ(a[y].find_first_not_of("r"), first);
+        EXPECT_EQ(a[y].find_last_not_of("r"), last);
+        EXPECT_EQ(a[y].substr(first, last - first + 1).find('r'), std::string::npos);
+    }
+    EXPECT_GT(countColor(canvas_.bitmap(), kBlue), 60);
+}
+
+TEST_F(EllipseTest, BoxesTwoPixelsThinDrawAsRectangles) {
+    canvas_.ellipse({1, 1, 3, 7});
+    RasterCanvas expected(Size{16, 16});
+    expected.fillRect(expected.bitmap().bounds(), kRed);
+    expected.rectangle({1, 1, 3, 7});
+    EXPECT_EQ(canvas_.bitmap(), expected.bitmap());
+}
+
+TEST_F(EllipseTest, NullPenFillsTheWholeShapeWithoutShrinking) {
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.ellipse({1, 1, 12, 10});
+    const Art outlined = art();
+    SetUp();
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.ellipse({1, 1, 12, 10});
+    Art expected = outlined;
+    for (auto& row : expected) {
+        for (char& c : row) {
+            c = c == '#' ? 'b' : c;
+        }
+    }
+    EXPECT_EQ(art(), expected);
+}
+
+TEST_F(EllipseTest, WidePenBandReachesHalfTheWidthOutsideTheCurve) {
+    canvas_.selectPen({PenStyle::Solid, 3, kBlack});
+    canvas_.ellipse({3, 3, 13, 12});
+    EXPECT_EQ(painted(), (Rect{2, 2, 14, 13}));
+}
+
+class ArcTest : public FigureTest {
+  protected:
+    ArcTest() : FigureTest({11, 11}) {}
+    static constexpr Rect kBox{1, 1, 10, 10};  // a circle, centre (5, 5)
+};
+
+TEST_F(ArcTest, GoesCounterClockwiseFromTheStartRayAndLeavesOutTheFinalPixel) {
+    canvas_.arc(kBox, {10, 5}, {5, 0});  // 3 o'clock to 12 o'clock
+    const Art a = art();
+    EXPECT_EQ(a[5][9], '#');  // start pixel
+    EXPECT_EQ(a[1][5], 'r');  // final pixel
+    EXPECT_EQ(a[1][6], '#');
+    for (int y = 0; y < 11; ++y) {
+        for (int x = 0; x < 11; ++x) {
+            if (a[y][x] == '#') {
+                EXPECT_TRUE(x >= 5 && y <= 5) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(ArcTest, SwappingTheRadialsDrawsTheOtherThreeQuarters) {
+    canvas_.arc(kBox, {5, 0}, {10, 5});
+    const Art a = art();
+    EXPECT_EQ(a[1][5], '#');
+    EXPECT_EQ(a[9][5], '#');
+    EXPECT_EQ(a[5][1], '#');
+    EXPECT_EQ(a[3][8], 'r');
+}
+
+TEST_F(ArcTest, RadialsOnlyGiveDirections) {
+    canvas_.arc(kBox, {10, 5}, {5, 0});
+    const Art near = art();
+    SetUp();
+    canvas_.arc(kBox, {500, 5}, {5, -300});
+    EXPECT_EQ(art(), near);
+}
+
+TEST_F(ArcTest, EqualDirectionsGiveTheWholeEllipse) {
+    canvas_.arc(kBox, {9, 2}, {13, -1});
+    const Art full = art();
+    SetUp();
+    canvas_.selectBrush({BrushStyle::Null, kWhite});
+    canvas_.ellipse(kBox);
+    EXPECT_EQ(full, art());
+}
+
+TEST_F(ArcTest, PieClosesThroughTheCentreAndFillsInside) {
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.pie(kBox, {10, 5}, {5, 0});
+    const Art a = art();
+    EXPECT_EQ(a[5].substr(5, 5), "#####");  // radius back to the start
+    for (int y = 1; y <= 5; ++y) {
+        EXPECT_EQ(a[y][5], '#') << y;  // radius from the end
+    }
+    EXPECT_EQ(a[3][7], 'b');
+    EXPECT_EQ(a[7][3], 'r');
+    EXPECT_EQ(a[3][3], 'r');
+}
+
+TEST_F(ArcTest, PieWithNullPenPaintsOnlyTheBrush) {
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.pie(kBox, {10, 5}, {0, 5});  // upper half
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlack), 0);
+    const Art a = art();
+    EXPECT_EQ(a[3][5], 'b');
+    EXPECT_EQ(a[7][5], 'r');
+}
+
+using PolygonTest = FigureTest;
+
+TEST_F(PolygonTest, InteriorUsesTheCeilingOfEachCrossingAndSkipsTheTopmostRow) {
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    const Point tri[] = {{0, 0}, {5, 2}, {0, 2}};  // crosses x = 2.5 on row 1
+    canvas_.polygon(tri);
+    EXPECT_EQ(art({0, 0, 6, 3}), (Art{"rrrrrr", "bbbrrr", "rrrrrr"}));
+}
+
+TEST_F(PolygonTest, OutlineCoversEveryVertexAndTheRightAndBottomBoundary) {
+    const Point square[] = {{1, 1}, {5, 1}, {5, 5}, {1, 5}};
+    canvas_.polygon(square);
+    RasterCanvas expected(Size{16, 16});
+    expected.fillRect(expected.bitmap().bounds(), kRed);
+    expected.rectangle({1, 1, 6, 6});
+    EXPECT_EQ(canvas_.bitmap(), expected.bitmap());
+}
+
+TEST_F(PolygonTest, SelfIntersectingStarLeavesItsCentreUnfilled) {
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    const Point star[] = {{8, 0}, {13, 15}, {0, 5}, {16, 5}, {3, 15}};
+    canvas_.polygon(star);
+    const Art a = art();
+    EXPECT_EQ(a[8][8], 'r');
+    EXPECT_EQ(a[3][8], 'b');
+    EXPECT_EQ(a[6][3], 'b');
+    EXPECT_EQ(a[6][8], 'r');
+}
+
+TEST_F(PolygonTest, FewerThanTwoPointsDrawNothing) {
+    const Point one[] = {{3, 3}};
+    canvas_.polygon(one);
+    canvas_.polygon({});
+    EXPECT_EQ(countColor(canvas_.bitmap(), kRed), 16 * 16);
+}
+
+TEST_F(PolygonTest, FarAwayVerticesAreFilledWithoutOverflow) {
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    const Point huge[] = {{-2000000000, -2000000000},
+                          {2000000000, -2000000000},
+                          {2000000000, 2000000000},
+                          {-2000000000, 2000000000}};
+    canvas_.polygon(huge);
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlue), 16 * 16);
+}
+
+using SurfaceTest = FigureTest;
+
+TEST_F(SurfaceTest, SetPixelWritesOnePixelAndIgnoresPointsOutside) {
+    canvas_.setPixel({3, 4}, kBlue);
+    canvas_.setPixel({-1, 4}, kBlue);
+    canvas_.setPixel({16, 0}, kBlue);
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlue), 1);
+    EXPECT_EQ(canvas_.bitmap().colorAt(3, 4), kBlue);
+}
+
+TEST_F(SurfaceTest, SystemColoursAreTranslatedAndUnknownOnesDrawBlack) {
+    canvas_.fillRect({0, 0, 2, 2}, systemColorRef(SystemColor::ButtonShadow));
+    canvas_.fillRect({2, 0, 4, 2}, 0x800000FFU);
+    canvas_.fillRect({4, 0, 6, 2}, 0x12345678U);
+    EXPECT_EQ(canvas_.bitmap().colorAt(0, 0), rgb(128, 128, 128));
+    EXPECT_EQ(canvas_.bitmap().colorAt(2, 0), kBlack);
+    EXPECT_EQ(canvas_.bitmap().colorAt(4, 0), kBlack);
+}
+
+TEST_F(SurfaceTest, BlockCopyMovesAClippedBlockFromAnOffScreenSurface) {
+    auto offscreen = canvas_.createCompatible({4, 4});
+    offscreen->fillRect({0, 0, 4, 4}, kBlue);
+    offscreen->setPixel({0, 0}, kBlack);
+    canvas_.blockCopy({13, 13, 17, 17}, *offscreen, {0, 0});
+    EXPECT_EQ(art({12, 12, 16, 16}), (Art{"rrrr", "r#bb", "rbbb", "rbbb"}));
+    canvas_.blockCopy({0, 0, 4, 4}, *offscreen, {2, 2});
+    EXPECT_EQ(art({0, 0, 4, 4}), (Art{"bbrr", "bbrr", "rrrr", "rrrr"}));
+}
+
+TEST_F(SurfaceTest, BlockCopyWithinOneSurfaceHandlesOverlap) {
+    for (int x = 0; x < 16; ++x) {
+        canvas_.setPixel({x, 0}, x % 2 == 0 ? kBlack : kBlue);
+        canvas_.setPixel({0, x}, x % 2 == 0 ? kBlack : kBlue);
+    }
+    canvas_.blockCopy({1, 0, 16, 1}, canvas_, {0, 0});
+    canvas_.blockCopy({0, 1, 1, 16}, canvas_, {0, 0});
+    EXPECT_EQ(art({0, 0, 6, 1})[0], "##b#b#");
+    EXPECT_EQ(art({0, 0, 1, 6}), (Art{"#", "#", "b", "#", "b", "#"}));
+}
+
+}  // namespace
+}  // namespace brennix::gfx
