@@ -40,6 +40,15 @@ class Board {
 
 // Vexa, Olmi and Senu: A/D with multiplexer, range or gain, status bit and
 // pacer, D/A outputs, digital ports and the counter chip.
+//
+// The pacer converts on every rising edge of counter 2 while the mode
+// register asks for it: Vexa and Olmi modes 2 (DMA), 6 (interrupt) and 7
+// (timer, polled); Senu modes 4 and 6 in the low nibble. Conversion k of a
+// run happens k pacer periods after the later of entering the mode and
+// loading the pacer. A software trigger converts in any mode. Interrupt
+// deliveries are not gated by the interrupt controller masks: the device
+// connects its line itself. Vexa range codes 8 to 15 read as +-10 V; Olmi and
+// Senu gain codes above 4 as gain 1.
 class AnalogBoard final : public Board {
   public:
     explicit AnalogBoard(const BoardConfig& config);

@@ -4,6 +4,14 @@
 // device "\\.\dio" and the acquisition devices "\\.\BraxVexa" and
 // "\\.\Braxon". Every access can be journaled and port reads scripted.
 //
+// "\\.\BraxVexa" serves interrupt runs for the board at the record's base and
+// DMA runs for every Vexa or Olmi board pacing in its DMA mode (the record
+// names no board). Interrupt samples are 12-bit codes; DMA words carry the
+// channel in bits 12 to 15. The DMA record's address is a 32-bit token that
+// the handle resolves (see hw::Device::resolveAddress); each start hands out
+// a fresh one. "\\.\Braxon" writes slot buffer value i to each registered
+// D/A port on interrupt i of the Dorv board at the record's base.
+//
 // Single-threaded, like the drivers above it. Open devices keep the machine
 // alive, so a handle may outlive the Simulator object.
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "platform/hw/backend.h"
@@ -16,6 +17,7 @@ class DefaultBackend : public ::testing::Test {
     void TearDown() override {
         unsetenv("BRENNIX_PORTS");
         unsetenv("BRENNIX_SIM_LIBRARY");
+        unsetenv("BRENNIX_SIM_CONFIG");
     }
 };
 
@@ -29,6 +31,18 @@ TEST_F(DefaultBackend, IsTheSimulatorLoadedOnDemand) {
     // The demonstration board: Olmi at 0x220 reads its looped-back output.
     chosen->writeByte(0x220 + 13, 0xA5);
     EXPECT_EQ(chosen->readByte(0x220 + 6), 0xA5);
+}
+
+TEST_F(DefaultBackend, SimulatorTakesItsBoardsFromTheConfiguredFile) {
+    std::string path = ::testing::TempDir() + "/brennix-default-backend.conf";
+    {
+        std::ofstream file(path);
+        file << "[board]\ntype = vexa\nbase = 0x340\ndigital-input = 0x3C 0x00\n";
+    }
+    setenv("BRENNIX_SIM_CONFIG", path.c_str(), 1);
+    auto chosen = makeDefaultBackend();
+    EXPECT_EQ(chosen->readByte(0x340 + 6), 0x3C);
+    EXPECT_EQ(chosen->readByte(0x220 + 6), 0xFF) << "the file replaces the built-in boards";
 }
 
 TEST_F(DefaultBackend, RealPortsOnlyWhenAskedFor) {
