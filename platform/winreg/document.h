@@ -62,5 +62,7 @@ bool nameBefore(std::string_view a, std::string_view b);
 bool canonicalRootName(std::string_view name, std::string& canonical);
 
 inline constexpr std::size_t kMaxKeyNameLength = 255;
+// Levels below a root, as the registry allows; also keeps recursion bounded.
+inline constexpr std::size_t kMaxKeyDepth = 512;
 
 }  // namespace brennix::winreg

@@ -193,6 +193,9 @@ class Parser {
             } else {
                 path.emplace_back(part);
             }
+            if (path.size() > kMaxKeyDepth + 1) {
+                return fail(index, "keys nested deeper than 512 levels");
+            }
             if (slash == std::string_view::npos) {
                 break;
             }

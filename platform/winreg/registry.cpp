@@ -177,6 +177,9 @@ LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*Reserved*/, char* 
         return rc;
     }
     KeyPath path = join(base.path, relative);
+    if (path.size() > kMaxKeyDepth + 1) {
+        return ERROR_INVALID_PARAMETER;
+    }
     bool created = false;
     if (doc.find(path) == nullptr) {
         rc = updateStore([&](Document& current, bool& changed) {

@@ -6,8 +6,9 @@
 //
 // Access rights are checked as the registry checks them: queries need
 // KEY_QUERY_VALUE, enumeration KEY_ENUMERATE_SUB_KEYS, setting and deleting
-// values KEY_SET_VALUE. Only REG_DWORD values can be set here; values of the
-// other types in the file are read and kept as they are.
+// values KEY_SET_VALUE; creating a subkey below a handle opened for reading
+// works, as the controls' first use of the store relies on. Only REG_DWORD values can be set here;
+// values of the other types in the file are read and kept as they are.
 //
 // Beyond the registry's own codes: ERROR_BADDB when the file is malformed,
 // ERROR_LOCK_VIOLATION when another writer holds the store too long,

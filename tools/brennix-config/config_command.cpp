@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <iomanip>
 #include <optional>
 #include <string_view>
@@ -162,17 +160,29 @@ class Command {
         return n;
     }
 
+    // Decimal, or hexadecimal after 0x; a leading zero is not octal.
     static std::optional<DWORD> parseValue(const std::string& text) {
-        if (text.empty()) {
+        std::string_view body = text;
+        bool negative = false;
+        if (!body.empty() && (body.front() == '-' || body.front() == '+')) {
+            negative = body.front() == '-';
+            body.remove_prefix(1);
+        }
+        int base = 10;
+        if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
+            base = 16;
+            body.remove_prefix(2);
+        }
+        const char* digits = base == 16 ? "0123456789abcdefABCDEF" : "0123456789";
+        if (body.empty() || body.size() > 10 ||
+            body.find_first_not_of(digits) != std::string_view::npos) {
             return std::nullopt;
         }
-        const char* begin = text.c_str();
-        char* end = nullptr;
-        errno = 0;
-        long long n = std::strtoll(begin, &end, 0);
-        bool octalLooking = text.size() > 1 && text[0] == '0' && text[1] != 'x' && text[1] != 'X';
-        if (errno != 0 || end != begin + text.size() || octalLooking || n < -2147483648LL ||
-            n > 4294967295LL || std::isspace(static_cast<unsigned char>(text[0]))) {
+        long long n = std::stoll(std::string(body), nullptr, base);
+        if (negative) {
+            n = -n;
+        }
+        if (n < -2147483648LL || n > 4294967295LL) {
             return std::nullopt;
         }
         return static_cast<DWORD>(n);

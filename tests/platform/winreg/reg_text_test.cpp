@@ -106,6 +106,11 @@ TEST_F(RegTextReading, MalformedLinesAreReportedWithTheirLineNumber) {
     EXPECT_EQ(fault(head + "[HKEY_NOWHERE\\K]\n").line, 3);
     EXPECT_EQ(fault(head + "[HKEY_CURRENT_USER\\\\K]\n").line, 3);
     EXPECT_EQ(fault(head + "garbage\n").line, 3);
+    std::string deep = "[HKEY_CURRENT_USER";
+    for (int i = 0; i < 600; ++i) {
+        deep += "\\k";
+    }
+    EXPECT_EQ(fault(head + deep + "]\n").line, 3);
     EXPECT_EQ(fault("Windows Registry Editor Version 4.00\n").line, 1);
     EXPECT_EQ(fault("Windows Registry Editor Version 5.00\n\"a\"=dword:00000001\n").line, 2);
 }

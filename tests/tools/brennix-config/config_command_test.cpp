@@ -107,6 +107,8 @@ TEST_F(ConfigRoundTrip, SetChangesOneValueAndShowReportsIt) {
     EXPECT_EQ(set.code, kExitOk);
     EXPECT_EQ(set.out, "Set IRQ1 of 007@Brax-Dorv to 0x0F.\n");
     EXPECT_EQ(run({"set", "7", "DMA", "-1"}).code, kExitOk);
+    EXPECT_EQ(run({"set", "7", "IRQ2", "010"}).code, kExitOk);
+    EXPECT_EQ(controlReads("007@Brax-Dorv", "IRQ2"), 10U);
     EXPECT_EQ(controlReads("007@Brax-Dorv", "IRQ1"), 15U);
     EXPECT_EQ(controlReads("007@Brax-Dorv", "DMA"), 0xFFFFFFFFU);
     Outcome shown = run({"show", "7"});
