@@ -8,6 +8,7 @@
 #include "drivers/common/acquisition_device.h"
 #include "drivers/common/acquisition_slot.h"
 #include "drivers/common/board_ports.h"
+#include "drivers/common/driver_call.h"
 #include "platform/hw/device.h"
 
 namespace brennix::drivers {
@@ -51,6 +52,16 @@ struct RunTarget {
     hw::DeviceHandle& device;
     AcquisitionDevice& protocol;
 };
+
+// Runs operation on the library's current card when it is initialized.
+template <class State, class Operation>
+std::int32_t withRunTarget(State& library, Operation&& operation) {
+    return withReadyCard(library.cards, [&](AcquisitionSlot& slot, const BoardPorts& ports) {
+        RunTarget target{ports, slot, library.cards.currentCard(),
+                         library.frame.acquisitionDevice(), library.records};
+        return operation(target);
+    });
+}
 
 // Argument checks of both starts, in order; dmaChannel only for DMA starts.
 std::int32_t checkRunRequest(const RunProfile& profile, const RunRequest& request,

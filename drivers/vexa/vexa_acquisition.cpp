@@ -28,12 +28,7 @@ constexpr RunProfile kRuns{
 
 template <class Operation>
 std::int32_t onRunCard(Operation&& operation) {
-    return onReadyCard([&](VexaSlot& slot, const BoardPorts& ports) {
-        Library& lib = library();
-        RunTarget target{ports, slot, lib.cards.currentCard(), lib.frame.acquisitionDevice(),
-                         lib.records};
-        return operation(target);
-    });
+    return withRunTarget(library(), operation);
 }
 
 }  // namespace
