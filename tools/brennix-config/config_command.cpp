@@ -316,7 +316,8 @@ class Command {
         }
         out_ << "Device " << *number << ": " << d.key << "\n";
         out_ << "  Board         " << d.board << "\n";
-        out_ << "  Card number   " << d.card << "\n";
+        out_ << "  Card number   " << d.card
+             << (d.card > 7 ? " (the controls address cards 0 to 7 only)" : "") << "\n";
         for (std::size_t i = 0; i < kSettingNames.size(); ++i) {
             auto name = kSettingNames[i];
             auto it = std::find_if(d.values.begin(), d.values.end(),
