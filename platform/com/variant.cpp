@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/com/dispatch.h"
+#include "platform/com/member_table.h"
 
 namespace brennix::com {
 namespace {
@@ -18,21 +19,6 @@ std::string_view trimmed(std::string_view s) {
         s.remove_suffix(1);
     }
     return s;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 Result<double> parseNumber(std::string_view text) {

@@ -1,0 +1,57 @@
+#include "platform/com/automation_object.h"
+
+#include "platform/com/message_box.h"
+
+namespace brennix::com {
+
+Result<DispId> AutomationObject::idOfName(std::string_view name) const {
+    if (const Member* m = members().find(name)) {
+        return m->id;
+    }
+    return Error::MemberNotFound;
+}
+
+Result<Variant> AutomationObject::invoke(DispId id, InvokeKind kind, std::span<Variant> args) {
+    const Member* m = members().find(id);
+    if (m == nullptr) {
+        return Error::MemberNotFound;
+    }
+    switch (kind) {
+        case InvokeKind::Get:
+            if (m->kind != MemberKind::Property) {
+                return Error::MemberNotFound;
+            }
+            if (!args.empty()) {
+                return Error::BadArgCount;
+            }
+            return m->get(*this);
+        case InvokeKind::Put: {
+            if (m->kind != MemberKind::Property) {
+                return Error::MemberNotFound;
+            }
+            if (args.size() != 1) {
+                return Error::BadArgCount;
+            }
+            if (m->readOnly) {
+                return Error::SetNotSupported;
+            }
+            auto status = m->put(*this, args[0]);
+            if (!status) {
+                return status.error();
+            }
+            return Variant();
+        }
+        case InvokeKind::Call:
+            if (m->kind != MemberKind::Method) {
+                return Error::MemberNotFound;
+            }
+            return m->call(*this, args);
+    }
+    return Error::MemberNotFound;
+}
+
+void AutomationObject::showPropertyMessage(std::string_view text) {
+    showMessage(text);
+}
+
+}  // namespace brennix::com
