@@ -2,7 +2,9 @@
 // The 8254 counter/timer chip: three 16-bit down counters with control words,
 // counter latch and read-back commands, low/high byte order and modes 0 to 5.
 // Counters are evaluated from the time since their count was loaded, so no
-// one has to tick them.
+// one has to tick them. Gates are tied high: modes 1 and 5 start counting at
+// the load as if triggered then, and a new count in modes 2 and 3 takes
+// effect at once rather than at the end of the running period.
 
 #include <array>
 #include <cstdint>
