@@ -4,9 +4,9 @@
 #include <array>
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "chart/history/chart_history.h"
+#include "chart/history/visible_trace.h"
 #include "tests/chart/history/history_helpers.h"
 
 namespace brennix::chart {
@@ -16,25 +16,24 @@ using ::testing::ElementsAre;
 using testing::feed;
 using testing::initialised;
 
-class RingLifecycle : public ::testing::Test {};
+class RingLifecycle : public ::testing::Test {
+  protected:
+    const std::array<double, 2> row_{1.0, 2.0};
+    std::span<const double> row() const { return row_; }
+};
 
-TEST_F(RingLifecycle, ThreePlotsShareHistoryLengthInRingsOf341Cells) {
+TEST_F(RingLifecycle, ThreePlotsShareHistoryLengthInEmptyRingsOf341Cells) {
     ChartHistory history = initialised(3, UM_Strip, 100);
-    EXPECT_EQ(history.ringLength(), 341);
-    for (int p = 0; p < 3; ++p) {
-        ASSERT_NE(history.ring(p), nullptr);
-        EXPECT_EQ(history.ring(p)->length(), 341);
-        EXPECT_EQ(history.ring(p)->at(340), EmptySample);
-    }
+    ASSERT_NE(history.ring(2), nullptr);
+    EXPECT_EQ(history.ring(2)->length(), 341);
+    EXPECT_EQ(history.ring(2)->at(340), EmptySample);
     EXPECT_EQ(history.ring(3), nullptr);
-    EXPECT_TRUE(history.firstSweep());
 }
 
 TEST_F(RingLifecycle, SecondInitAndSecondReleaseComplainOncePerPlot) {
     ChartHistory history = initialised(2, UM_Strip, 100);
     EXPECT_THAT(history.initControl(), ElementsAre(kAlreadyAllocated, kAlreadyAllocated));
     EXPECT_TRUE(history.releaseControl().empty());
-    EXPECT_EQ(history.ring(0), nullptr);
     EXPECT_THAT(history.releaseControl(), ElementsAre(kAlreadyReleased, kAlreadyReleased));
 }
 
@@ -45,10 +44,8 @@ TEST_F(RingLifecycle, FailedAllocationLeavesNoRingAndNoMessage) {
     });
     history.setPlotNum(4);
     EXPECT_TRUE(history.initControl().empty());
-    for (int p = 0; p < ChartHistory::kMaxPlots; ++p) {
-        EXPECT_EQ(history.ring(p), nullptr) << "plot " << p;
-    }
-    EXPECT_FALSE(history.ringsReady());
+    EXPECT_EQ(history.ring(0), nullptr);
+    EXPECT_EQ(history.ring(1), nullptr);
 }
 
 TEST_F(RingLifecycle, ClearForgetsTheSamplesButKeepsTheCells) {
@@ -60,7 +57,6 @@ TEST_F(RingLifecycle, ClearForgetsTheSamplesButKeepsTheCells) {
     EXPECT_EQ(history.startNum(), 0);
     EXPECT_EQ(history.writeIndex(), 0);
     EXPECT_EQ(history.oldestIndex(), -1);
-    EXPECT_EQ(history.lastCount(), 0);
     EXPECT_EQ(history.ring(0)->at(149), 149.0);
     // A drawing never sees what was cleared, even once new samples arrive.
     feed(history, 1, fed);
@@ -75,34 +71,28 @@ TEST_F(RingLifecycle, ResetEmptiesTheCellsAndComplainsAboutMissingRings) {
     EXPECT_TRUE(history.resetControl().empty());
     EXPECT_EQ(history.ring(0)->at(10), EmptySample);
     EXPECT_EQ(history.startNum(), 0);
-    EXPECT_EQ(history.oldestIndex(), -1);
-    EXPECT_FALSE(history.hasData());
-
-    history.setPlotNum(3);  // plots 2 and 3 have never been given a ring
+    EXPECT_TRUE(history.empty());
+    history.setPlotNum(3);
     EXPECT_THAT(history.resetControl(), ElementsAre(kNotInitialized, kNotInitialized));
 }
 
-TEST_F(RingLifecycle, SamplesBeforeInitAreDroppedWithAMessage) {
+TEST_F(RingLifecycle, SamplesThatNoRingCanTakeAreDroppedWithAMessage) {
     ChartHistory history;
-    const std::array<double, 1> row{5.0};
-    EXPECT_THAT(history.plotCharts(std::span<const double>(row)), ElementsAre(kNotInitialized));
+    EXPECT_THAT(history.plotCharts(row()), ElementsAre(kNotInitialized));
     EXPECT_TRUE(history.empty());
-    EXPECT_TRUE(history.hasData());
-}
 
-TEST_F(RingLifecycle, RingsSizedForOtherPropertiesAreNeverWritten) {
-    ChartHistory history = initialised(1, UM_Strip, 100);
+    history = initialised(1, UM_Strip, 100);
     int fed = 0;
     feed(history, 700, fed);
     history.setPlotNum(2);  // rings of 512 wanted, one ring of 1024 held
-    const std::array<double, 2> row{1.0, 2.0};
-    EXPECT_THAT(history.plotCharts(std::span<const double>(row)), ElementsAre(kNotInitialized));
+    EXPECT_THAT(history.plotCharts(row()), ElementsAre(kNotInitialized));
     EXPECT_EQ(history.writeIndex(), 700);
+    EXPECT_EQ(visibleTrace(history, 0).pointCount(), 0);  // nor read
 
     // Sized anew: the old indices point past the new rings, so the window restarts.
     EXPECT_THAT(history.releaseControl(), ElementsAre(kAlreadyReleased));
     EXPECT_TRUE(history.initControl().empty());
-    EXPECT_TRUE(history.plotCharts(std::span<const double>(row)).empty());
+    EXPECT_TRUE(history.plotCharts(row()).empty());
     EXPECT_EQ(history.writeIndex(), 1);
     EXPECT_EQ(history.ring(1)->at(0), 2.0);
 }
