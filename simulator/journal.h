@@ -20,6 +20,7 @@ struct JournalEntry {
     bool scripted = false;     // Read answered by a scripted value
     std::string device;        // Open, Close, Control
     std::uint32_t code = 0;    // Control
+    // The simulator keeps the first 4096 bytes of large sample buffers.
     std::vector<std::uint8_t> input;
     std::vector<std::uint8_t> output;  // the bytes the device returned
     bool ok = true;                    // Open, Control

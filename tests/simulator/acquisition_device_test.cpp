@@ -90,6 +90,37 @@ TEST_F(AcquisitionDevices, EveryDmaStartHandsOutAFreshAddress) {
     EXPECT_EQ(device.resolveAddress(second, 2), nullptr);
 }
 
+TEST_F(AcquisitionDevices, DmaAreaIsFedByTheBoardThatPacesInDmaMode) {
+    SimulatorConfig config = dorvAndVexa();
+    BoardConfig olmi = makeBoard(BoardType::Olmi, 0x220);
+    olmi.channels[5] = constantVolts(-2.0);
+    config.boards.push_back(olmi);
+    ScopedSimulator inner{config};
+    auto device = hw::openDevice(kAcquisitionDevice);
+    std::uint32_t returned = 0;
+    std::vector<std::uint8_t> record(36, 0);
+    setField(record, 8, 10);
+    ASSERT_TRUE(control(device, 0x80FF2004, &record, &record, returned));
+    put(0x300 + 11, 6);  // the Vexa paces interrupts, not DMA
+    for (std::uint16_t base : {0x300, 0x220}) {
+        put(base + 3, 0x76);
+        put(base + 1, 10);
+        put(base + 1, 0);
+        put(base + 3, 0xB6);
+        put(base + 2, 20);
+        put(base + 2, 0);
+    }
+    put(0x220 + 10, 5);
+    put(0x220 + 11, 2);
+    inner.clock().advance(5'000);
+    const auto* words =
+        static_cast<const std::uint16_t*>(device.resolveAddress(field(record, 0), 20));
+    ASSERT_NE(words, nullptr);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(words[i], (5 << 12) | expectedCode(-2.0, -5.0, 5.0)) << "word " << i;
+    }
+}
+
 TEST_F(AcquisitionDevices, OversizedRunsAreRefused) {
     auto device = hw::openDevice(kAcquisitionDevice);
     std::uint32_t returned = 0;
