@@ -3,6 +3,7 @@
 // and the window of samples on show, moved on by each appended sample as the
 // update mode says. The control owns one of these and passes it the
 // properties that shape it; it shows the returned messages itself.
+// Rings the host never released go with the history.
 
 #include <array>
 #include <cstdint>
