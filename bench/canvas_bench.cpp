@@ -108,6 +108,24 @@ void rasterText(benchmark::State& state) {
     }
 }
 
+// Reference points for fills: a 256 x 256 fill moves 256 KiB, an 8 x 8 one
+// is all call overhead.
+void rasterFill256(benchmark::State& state) {
+    gfx::RasterCanvas canvas({kWidth, kHeight});
+    for (auto _ : state) {
+        canvas.fillRect({100, 100, 356, 356}, rgb(10, 20, 30));
+        benchmark::DoNotOptimize(canvas.bitmap().data());
+    }
+}
+
+void rasterFill8(benchmark::State& state) {
+    gfx::RasterCanvas canvas({kWidth, kHeight});
+    for (auto _ : state) {
+        canvas.fillRect({100, 100, 108, 108}, rgb(10, 20, 30));
+        benchmark::DoNotOptimize(canvas.bitmap().data());
+    }
+}
+
 // --- Cairo ---------------------------------------------------------------
 
 void cairoPolyline(benchmark::State& state) {
@@ -238,6 +256,8 @@ void cairoText(benchmark::State& state) {
     }
 }
 
+BENCHMARK(rasterFill256)->Name("fill_256x256/raster")->Unit(benchmark::kMicrosecond);
+BENCHMARK(rasterFill8)->Name("fill_8x8/raster")->Unit(benchmark::kMicrosecond);
 BENCHMARK(rasterPolyline)->Name("polyline/raster")->Unit(benchmark::kMillisecond);
 BENCHMARK(cairoPolyline)->Name("polyline/cairo")->Unit(benchmark::kMillisecond);
 BENCHMARK(rasterPolygons)->Name("polygons/raster")->Unit(benchmark::kMillisecond);

@@ -305,6 +305,20 @@ TEST_F(SurfaceTest, SystemColoursAreTranslatedAndUnknownOnesDrawBlack) {
     EXPECT_EQ(canvas_.bitmap().colorAt(4, 0), kBlack);
 }
 
+TEST_F(SurfaceTest, AnOversizedSurfaceComesOutEmptyAndDrawingOnItIsHarmless) {
+    RasterCanvas huge(Size{Bitmap::kMaxSide + 1, 10});
+    EXPECT_TRUE(huge.bitmap().isEmpty());
+    huge.ellipse({0, 0, 30000, 30000});
+    huge.textOut({0, 0}, "x");
+    const Point tri[] = {{0, 0}, {9, 0}, {0, 9}};
+    huge.polygon(tri);
+    RasterCanvas negative(Size{-5, 7});
+    EXPECT_TRUE(negative.bitmap().isEmpty());
+    negative.fillRect({0, 0, 5, 5}, kBlue);
+    canvas_.blockCopy({0, 0, 16, 16}, negative, {0, 0});
+    EXPECT_EQ(countColor(canvas_.bitmap(), kRed), 16 * 16);
+}
+
 TEST_F(SurfaceTest, BlockCopyMovesAClippedBlockFromAnOffScreenSurface) {
     auto offscreen = canvas_.createCompatible({4, 4});
     offscreen->fillRect({0, 0, 4, 4}, kBlue);
