@@ -27,7 +27,16 @@ void Control::setSite(Site* site) {
     if (site_ != nullptr && site_ != site) {
         site_->detach(*this);
     }
+    bool created = site != nullptr && site != site_;
     site_ = site;
+    if (created) {
+        onWindowCreated();
+    }
+}
+
+void Control::ambientChanged() {
+    onAmbientChanged();
+    invalidate();
 }
 
 Ambient Control::ambient() const {

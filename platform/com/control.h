@@ -56,6 +56,8 @@ class Control : public AutomationObject {
     Site* site() const { return site_; }
     Ambient ambient() const;
     bool ambientUserMode() const { return ambient().userMode; }
+    // The container tells its controls that an ambient property changed.
+    void ambientChanged();
 
     // Loads the default set (what a new control and a reset get).
     void resetToDefaults();
@@ -114,6 +116,9 @@ class Control : public AutomationObject {
     virtual void onTimer(std::uint32_t /*id*/) {}
     virtual AboutInfo about() const;
     virtual void onPropertiesLoaded() {}
+    // The control has a window in a site (attached to one).
+    virtual void onWindowCreated() {}
+    virtual void onAmbientChanged() {}
 
     // Default input handling fires the stock events; overrides that keep the
     // events call these.
@@ -177,34 +182,34 @@ TableBuilder<C>& TableBuilder<C>::stock(Stock which) {
     auto id = static_cast<DispId>(which);
     switch (which) {
         case Stock::BackColor:
-            return addProperty<gfx::ColorRef>(
+            return addField<gfx::ColorRef>(
                        id, "BackColor",
                        [](C& c) -> gfx::ColorRef& { return c.Control::m_backColor; }, {}, true)
                 .stockDefault([](const AutomationObject& o) {
                     return Variant::fromColor(static_cast<const Control&>(o).ambient().backColor);
                 });
         case Stock::ForeColor:
-            return addProperty<gfx::ColorRef>(
+            return addField<gfx::ColorRef>(
                        id, "ForeColor",
                        [](C& c) -> gfx::ColorRef& { return c.Control::m_foreColor; }, {}, true)
                 .stockDefault([](const AutomationObject& o) {
                     return Variant::fromColor(static_cast<const Control&>(o).ambient().foreColor);
                 });
         case Stock::Font:
-            return addProperty<gfx::Font>(
+            return addField<gfx::Font>(
                        id, "Font", [](C& c) -> gfx::Font& { return c.Control::m_font; }, {}, true)
                 .stockDefault([](const AutomationObject& o) {
                     return fontToVariant(static_cast<const Control&>(o).ambient().font);
                 });
         case Stock::Enabled:
-            return addProperty<bool>(
+            return addField<bool>(
                 id, "Enabled", [](C& c) -> bool& { return c.Control::m_enabled; }, {.def = true},
                 true);
         case Stock::Caption:
-            return addProperty<std::string>(
+            return addField<std::string>(
                 id, "Caption", [](C& c) -> std::string& { return c.Control::m_caption; }, {}, true);
         case Stock::BorderStyle:
-            return addProperty<std::int16_t>(
+            return addField<std::int16_t>(
                 id, "BorderStyle", [](C& c) -> std::int16_t& { return c.Control::m_borderStyle; },
                 {}, true);
         case Stock::Refresh:

@@ -82,9 +82,18 @@ class TableBuilder {
     template <class T>
     TableBuilder& property(std::string name, T C::*field,
                            Prop<C, std::type_identity_t<T>> opts = {}) {
-        return addProperty<T>(
+        return addField<T>(
             nextId_++, std::move(name), [field](C& c) -> T& { return c.*field; }, std::move(opts),
             false);
+    }
+
+    // A property over an accessor pair, for values the control computes.
+    template <class T>
+    TableBuilder& property(std::string name, T (C::*getter)() const, void (C::*setter)(T),
+                           Prop<C, std::type_identity_t<T>> opts = {}) {
+        return addProperty<T>(
+            nextId_++, std::move(name), [getter](const C& c) -> T { return (c.*getter)(); },
+            [setter](C& c, T v) { (c.*setter)(std::move(v)); }, std::move(opts), false);
     }
 
     template <class R, class... A>
@@ -163,7 +172,15 @@ class TableBuilder {
     }
 
     template <class T, class Ref>
-    TableBuilder& addProperty(DispId id, std::string name, Ref ref, Prop<C, T> opts, bool stock) {
+    TableBuilder& addField(DispId id, std::string name, Ref ref, Prop<C, T> opts, bool stock) {
+        return addProperty<T>(
+            id, std::move(name), [ref](const C& c) -> T { return ref(const_cast<C&>(c)); },
+            [ref](C& c, T v) { ref(c) = std::move(v); }, std::move(opts), stock);
+    }
+
+    template <class T, class Get, class Set>
+    TableBuilder& addProperty(DispId id, std::string name, Get get, Set set, Prop<C, T> opts,
+                              bool stock) {
         using Traits = ValueTraits<T>;
         Member m;
         m.id = id;
@@ -173,15 +190,15 @@ class TableBuilder {
         m.enumeration = opts.enumeration;
         m.readOnly = opts.readOnly;
         m.visibility = opts.visibility;
-        m.get = [ref](const AutomationObject& o) {
-            return Traits::to(ref(const_cast<C&>(static_cast<const C&>(o))));
+        m.get = [get](const AutomationObject& o) {
+            return Traits::to(get(static_cast<const C&>(o)));
         };
-        m.store = [ref](AutomationObject& o, const Variant& v) -> Status {
+        m.store = [set](AutomationObject& o, const Variant& v) -> Status {
             auto value = Traits::from(v);
             if (!value) {
                 return value.error();
             }
-            ref(static_cast<C&>(o)) = std::move(*value);
+            set(static_cast<C&>(o), std::move(*value));
             return ok();
         };
         if (opts.defaultFrom != nullptr) {
@@ -192,7 +209,7 @@ class TableBuilder {
             m.defaultValue = [v = Traits::to(opts.def)](const AutomationObject&) { return v; };
         }
         std::size_t index = members_.size();
-        m.put = [ref, opts, index](AutomationObject& o, const Variant& v) -> Status {
+        m.put = [get, set, opts, index](AutomationObject& o, const Variant& v) -> Status {
             auto value = Traits::from(v);
             if (!value) {
                 return value.error();
@@ -201,11 +218,14 @@ class TableBuilder {
             if (opts.accept != nullptr && !(c.*opts.accept)(*value)) {
                 return ok();
             }
-            ref(c) = std::move(*value);
+            set(c, std::move(*value));
             if constexpr (std::totally_ordered<T>) {
-                if (opts.bounds && (ref(c) < opts.bounds->low || ref(c) > opts.bounds->high)) {
-                    o.showPropertyMessage(opts.bounds->message);
-                    ref(c) = opts.bounds->reset;
+                if (opts.bounds) {
+                    T stored = get(c);
+                    if (stored < opts.bounds->low || stored > opts.bounds->high) {
+                        o.showPropertyMessage(opts.bounds->message);
+                        set(c, opts.bounds->reset);
+                    }
                 }
             }
             if (opts.changed != nullptr) {

@@ -169,6 +169,17 @@ TEST_F(ControlBase, StockColoursStartFromTheAmbientProperties) {
     EXPECT_EQ(control->backColor(), gfx::systemColorRef(gfx::SystemColor::ButtonFace));
 }
 
+TEST_F(ControlBase, AttachingToASiteCreatesTheWindowOnce) {
+    EXPECT_EQ(control->windowsCreated(), 1);
+    site.attach(*control);
+    EXPECT_EQ(control->windowsCreated(), 1);
+    int before = site.invalidations();
+    site.ambientProperties().userMode = false;
+    control->ambientChanged();
+    EXPECT_FALSE(control->ambientUserMode());
+    EXPECT_EQ(site.invalidations(), before + 1);
+}
+
 TEST_F(ControlBase, ExtentsConvertBetweenHundredthsOfAMillimetreAndPixels) {
     EXPECT_EQ(hiMetricToPixels({2540, 1270}, 96), (gfx::Size{96, 48}));
     EXPECT_EQ(pixelsToHiMetric({290, 100}, 96), (gfx::Size{7673, 2646}));

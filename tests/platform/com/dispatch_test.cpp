@@ -20,8 +20,9 @@ TEST_F(SampleDispatch, TheTableIsSound) {
 TEST_F(SampleDispatch, IdsArePositionsAndStockMembersKeepTheirNumbers) {
     EXPECT_EQ(*control->idOfName("PlotNum"), 1);
     EXPECT_EQ(*control->idOfName("SampleRate"), 2);
-    EXPECT_EQ(*control->idOfName("Average"), 11);
-    EXPECT_EQ(*control->idOfName("StopTimer"), 13);
+    EXPECT_EQ(*control->idOfName("Percent"), 11);
+    EXPECT_EQ(*control->idOfName("Average"), 12);
+    EXPECT_EQ(*control->idOfName("StopTimer"), 14);
     EXPECT_EQ(*control->idOfName("BackColor"), -501);
     EXPECT_EQ(*control->idOfName("Font"), -512);
     EXPECT_EQ(*control->idOfName("ForeColor"), -513);
@@ -191,11 +192,23 @@ TEST_F(ChangePattern, TheChangeHandlerRunsAfterTheValueIsStored) {
     EXPECT_EQ(*control->get("Mode"), Variant(std::int16_t{7}));
 }
 
+TEST_F(ChangePattern, ComputedPropertiesFollowTheSamePattern) {
+    ASSERT_TRUE(control->put("Percent", Variant(std::int16_t{25})).ok());
+    EXPECT_EQ(control->fraction(), 0.25);
+    EXPECT_EQ(*control->get("Percent"), Variant(25.0));
+    ASSERT_TRUE(control->put("Percent", Variant(150.0)).ok());
+    EXPECT_EQ(control->fraction(), 0.0);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Percent must between 0 to 100"});
+    EXPECT_TRUE(control->isModified());
+}
+
 TEST_F(ChangePattern, ResetLoadsTheDefaultSet) {
     ASSERT_TRUE(control->put("PlotNum", Variant(std::int16_t{6})).ok());
     ASSERT_TRUE(control->put("Title", Variant("Flow")).ok());
     ASSERT_TRUE(control->put("Style", Variant(std::int32_t{3})).ok());
+    ASSERT_TRUE(control->put("Percent", Variant(50.0)).ok());
     control->resetToDefaults();
+    EXPECT_EQ(control->fraction(), 0.0);
     EXPECT_EQ(control->plotNum(), 1);
     EXPECT_EQ(*control->get("Title"), Variant("Sample"));
     EXPECT_EQ(*control->get("Style"), Variant(std::int32_t{0}));

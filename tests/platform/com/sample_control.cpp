@@ -35,6 +35,9 @@ const MemberTable& CSampleCtrl::table() {
             .property("Interval", &C::m_interval, {.def = 1000})
             .property("Style", &C::m_style, {.visibility = Visibility::Unlisted})
             .property("StopChannel", &C::m_stopChannel, {.visibility = Visibility::Internal})
+            .property("Percent", &C::percent, &C::setPercent,
+                      {.bounds = Bounds<double>{0, 100, 0, "Percent must between 0 to 100"},
+                       .persisted = false})
             .method("Average", &C::average, {"a", "b"})
             .method("StartTimer", &C::startTimer)
             .method("StopTimer", &C::stopTimer)

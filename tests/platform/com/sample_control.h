@@ -23,6 +23,8 @@ class CSampleCtrl final : public Control {
     std::int16_t stopChannel() const { return m_stopChannel; }
     std::int16_t modeChanges() const { return m_modeChanges; }
     int ticks() const { return m_ticks; }
+    double fraction() const { return m_fraction; }
+    int windowsCreated() const { return m_windowsCreated; }
 
     // Test-side access to what the control fires itself.
     Status fireDone(std::int32_t count, Variant data);
@@ -31,6 +33,7 @@ class CSampleCtrl final : public Control {
   protected:
     gfx::Size onExtentProposed(gfx::Size himetric) override;
     void onTimer(std::uint32_t id) override;
+    void onWindowCreated() override { ++m_windowsCreated; }
     AboutInfo about() const override {
         return {"About SAMPLE Control", "SAMPLE Control, Version 1.0"};
     }
@@ -41,6 +44,8 @@ class CSampleCtrl final : public Control {
     bool acceptSampleRate(double value);
     void modeChanged() { ++m_modeChanges; }
     double average(double a, double b) { return (a + b) / 2; }
+    double percent() const { return m_fraction * 100; }
+    void setPercent(double value) { m_fraction = value / 100; }
     bool startTimer();
     void stopTimer() { killTimer(1); }
 
@@ -54,9 +59,11 @@ class CSampleCtrl final : public Control {
     std::int32_t m_interval = 0;
     std::int32_t m_style = 0;
     std::int16_t m_stopChannel = 0;
+    double m_fraction = 0;
     std::int16_t m_modeChanges = 0;
     int m_ticks = 0;
     int m_lastWidth = 0;
+    int m_windowsCreated = 0;
 };
 
 }  // namespace brennix::com::testing
