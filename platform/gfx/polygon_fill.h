@@ -3,6 +3,7 @@
 // not including the highest, each edge crossing at the ceiling of its exact
 // x, pixels xl <= x < xr; horizontal edges do not count.
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -30,6 +31,13 @@ class PolygonFiller {
         std::int64_t x0, y0, x1, y1;  // y0 < y1
         int dir;
     };
+    // An edge crossing the current row: x is the ceiling of the exact
+    // crossing, slack = x * den - exact * den, kept in [0, den) while
+    // stepping one row at a time by whole and fractional parts of the slope.
+    struct Active {
+        std::int64_t yEnd, x, slack, wholeStep, fracStep, den;
+        int dir;
+    };
     struct Crossing {
         std::int64_t x;
         int dir;
@@ -37,9 +45,18 @@ class PolygonFiller {
     void buildEdges(std::span<const Point> points);
 
     std::vector<Edge> edges_;
-    std::vector<const Edge*> active_;
+    std::vector<Active> active_;
     std::vector<Crossing> crossings_;
 };
+
+namespace detail {
+
+inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+}  // namespace detail
 
 template <class Span>
 void PolygonFiller::forEachSpan(std::span<const Point> points, FillRule rule, const Rect& rows,
@@ -48,38 +65,57 @@ void PolygonFiller::forEachSpan(std::span<const Point> points, FillRule rule, co
     if (edges_.empty()) {
         return;
     }
-    std::int64_t yTop = edges_.front().y0;
-    std::int64_t yEnd = yTop;
+    std::int64_t yEnd = edges_.front().y1;
     for (const Edge& e : edges_) {
         yEnd = std::max(yEnd, e.y1);
     }
-    yTop = std::max<std::int64_t>(yTop, rows.top);
+    const std::int64_t yTop = std::max<std::int64_t>(edges_.front().y0, rows.top);
     yEnd = std::min<std::int64_t>(yEnd, rows.bottom);
     std::size_t next = 0;
     active_.clear();
     for (std::int64_t y = yTop; y < yEnd; ++y) {
         while (next < edges_.size() && edges_[next].y0 <= y) {
-            active_.push_back(&edges_[next]);
-            ++next;
+            const Edge& e = edges_[next++];
+            if (e.y1 <= y) {
+                continue;
+            }
+            const std::int64_t den = e.y1 - e.y0;
+            const std::int64_t dx = e.x1 - e.x0;
+            const std::int64_t num = e.x0 * den + (y - e.y0) * dx;
+            const std::int64_t x = -detail::floorDiv(-num, den);
+            const std::int64_t whole = detail::floorDiv(dx, den);
+            active_.push_back({e.y1, x, x * den - num, whole, dx - whole * den, den, e.dir});
         }
         crossings_.clear();
+        crossings_.reserve(active_.size());
         std::size_t kept = 0;
-        for (const Edge* e : active_) {
-            if (e->y1 <= y) {
+        for (std::size_t i = 0; i < active_.size(); ++i) {
+            Active& a = active_[i];
+            if (a.yEnd <= y) {
                 continue;
             }
-            active_[kept++] = e;
-            if (e->y0 > y) {
-                continue;
+            crossings_.push_back({a.x, a.dir});
+            a.x += a.wholeStep;
+            a.slack -= a.fracStep;
+            // Branch-free carry: the carry pattern of a slope is unpredictable.
+            const std::int64_t borrow = a.slack >> 63;
+            a.x -= borrow;
+            a.slack += a.den & borrow;
+            if (kept != i) {
+                active_[kept] = a;
             }
-            const std::int64_t den = e->y1 - e->y0;
-            const std::int64_t num = e->x0 * den + (y - e->y0) * (e->x1 - e->x0);
-            const std::int64_t ceil = num >= 0 ? (num + den - 1) / den : -((-num) / den);
-            crossings_.push_back({ceil, e->dir});
+            ++kept;
         }
         active_.resize(kept);
-        std::sort(crossings_.begin(), crossings_.end(),
-                  [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+        // Few crossings per row, nearly in order from the row before.
+        for (std::size_t i = 1; i < crossings_.size(); ++i) {
+            const Crossing c = crossings_[i];
+            std::size_t j = i;
+            for (; j > 0 && crossings_[j - 1].x > c.x; --j) {
+                crossings_[j] = crossings_[j - 1];
+            }
+            crossings_[j] = c;
+        }
         const int yi = static_cast<int>(y);
         if (rule == FillRule::EvenOdd) {
             for (std::size_t i = 0; i + 1 < crossings_.size(); i += 2) {

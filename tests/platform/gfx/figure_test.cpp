@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "platform/gfx/raster_canvas.h"
 #include "tests/platform/gfx/pixel_art.h"
 
@@ -266,6 +269,50 @@ TEST_F(PolygonTest, SelfIntersectingStarLeavesItsCentreUnfilled) {
     EXPECT_EQ(a[3][8], 'b');
     EXPECT_EQ(a[6][3], 'b');
     EXPECT_EQ(a[6][8], 'r');
+}
+
+// Inside by counting, for each pixel, the edges whose crossing on its row
+// lies at or left of it.
+bool insideByCounting(const std::vector<Point>& poly, int x, int y) {
+    int count = 0;
+    for (std::size_t i = 0; i < poly.size(); ++i) {
+        Point a = poly[i];
+        Point b = poly[(i + 1) % poly.size()];
+        if (a.y == b.y) {
+            continue;
+        }
+        if (a.y > b.y) {
+            std::swap(a, b);
+        }
+        if (y < a.y || y >= b.y) {
+            continue;
+        }
+        const double exact = a.x + double(y - a.y) * (b.x - a.x) / (b.y - a.y);
+        count += std::ceil(exact - 1e-9) <= x ? 1 : 0;
+    }
+    return count % 2 == 1;
+}
+
+TEST_F(PolygonTest, RandomPolygonsFillExactlyThePixelsTheRuleSays) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> coord(-4, 19);
+    std::uniform_int_distribution<int> size(3, 9);
+    canvas_.selectPen({PenStyle::Null, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Solid, kBlue});
+    for (int i = 0; i < 300; ++i) {
+        std::vector<Point> poly(static_cast<std::size_t>(size(rng)));
+        for (Point& p : poly) {
+            p = {coord(rng), coord(rng)};
+        }
+        SetUp();
+        canvas_.polygon(poly);
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                ASSERT_EQ(canvas_.bitmap().colorAt(x, y) == kBlue, insideByCounting(poly, x, y))
+                    << "polygon " << i << " pixel " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(PolygonTest, FewerThanTwoPointsDrawNothing) {
