@@ -1,0 +1,44 @@
+#include "chart/render/chart_paint.h"
+
+#include <algorithm>
+
+#include "chart/render/chart_trace.h"
+
+namespace brennix::chart {
+
+XTickWindow chartTickWindow(const ChartHistory& history, const ChartAppearance& a) {
+    return XTickWindow::forChart(history.ringLength(), history.cycleCount(), history.startNum(),
+                                 history.viewNum(), a.XSpacingMajor);
+}
+
+AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAppearance& a,
+                     const PlotStyles& plots, const ChartHistory& history) {
+    const int plotCount = std::clamp<int>(a.PlotNum, 1, ChartHistory::kMaxPlots);
+    const bool stacked = a.PlotMode == PM_Stacked;
+    const auto traces = [&](int band, const gfx::Rect& area) {
+        if (!history.hasData()) {
+            return;
+        }
+        const int first = stacked ? band : 0;
+        const int end = stacked ? band + 1 : plotCount;
+        for (int plot = first; plot < end; ++plot) {
+            drawChartTrace(canvas, area, plots[static_cast<std::size_t>(plot)], history, plot,
+                           a.ScaleMaximum, a.ScaleMinimum);
+        }
+    };
+    return drawAxes(canvas, bounds, a, chartTickWindow(history, a), traces, AxesOrder::Chart);
+}
+
+void paintChart(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppearance& a,
+                const PlotStyles& plots, const ChartHistory& history) {
+    const gfx::Rect area = bounds.normalized();
+    if (area.isEmpty()) {
+        return;
+    }
+    const std::unique_ptr<gfx::Canvas> frame =
+        target.createCompatible({area.width(), area.height()});
+    drawChart(*frame, {0, 0, area.width(), area.height()}, a, plots, history);
+    target.blockCopy(area, *frame, {0, 0});
+}
+
+}  // namespace brennix::chart

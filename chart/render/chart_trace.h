@@ -1,0 +1,26 @@
+#pragma once
+// One plot of the Chart as its history shows it: the window's positions
+// placed across the band, the sweep cursor, and the trace.
+
+#include "chart/history/chart_history.h"
+#include "chart/render/plot_style.h"
+#include "platform/gfx/canvas.h"
+
+namespace brennix::chart {
+
+// plot is 0-based; max and min are ScaleMaximum and ScaleMinimum. The work
+// is bounded by the band's width times the ring length, whatever ViewNum is,
+// and the pixels are those of drawing every position: where a column holds
+// more than a ring's worth of positions, the earlier ones only repeat draws
+// that the later ones make again.
+void drawChartTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
+                    const ChartHistory& history, int plot, double max, double min);
+
+// The same, visiting every position of the window; for checking the above.
+void drawChartTraceEveryPosition(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
+                                 const ChartHistory& history, int plot, double max, double min);
+
+// The sweep cursor at column x: red, solid, 2 pixels wide, top to bottom.
+void drawSweepCursor(gfx::Canvas& canvas, const gfx::Rect& band, int x);
+
+}  // namespace brennix::chart

@@ -1,0 +1,177 @@
+#include "chart/render/trace_painter.h"
+
+#include <algorithm>
+#include <array>
+
+namespace brennix::chart {
+namespace {
+
+gfx::PenStyle penStyleOf(std::int16_t lineStyle) {
+    switch (lineStyle) {
+        case LS_Dash:
+            return gfx::PenStyle::Dash;
+        case LS_Dot:
+            return gfx::PenStyle::Dot;
+        default:
+            return gfx::PenStyle::Solid;
+    }
+}
+
+// Restores the pen and brush in force before it was made.
+class Selection {
+  public:
+    Selection(gfx::Canvas& canvas, const gfx::Pen& pen, const gfx::Brush& brush)
+        : canvas_(canvas), oldPen_(canvas.selectPen(pen)), oldBrush_(canvas.selectBrush(brush)) {}
+    ~Selection() {
+        canvas_.selectBrush(oldBrush_);
+        canvas_.selectPen(oldPen_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+  private:
+    gfx::Canvas& canvas_;
+    gfx::Pen oldPen_;
+    gfx::Brush oldBrush_;
+};
+
+void lines(gfx::Canvas& canvas, std::initializer_list<gfx::Point> points) {
+    auto it = points.begin();
+    canvas.moveTo(*it);
+    for (++it; it != points.end(); ++it) {
+        canvas.lineTo(*it);
+    }
+}
+
+}  // namespace
+
+gfx::Pen linePen(const PlotStyle& style) {
+    return {penStyleOf(style.LineStyle), std::max<int>(style.LineWidth, 0), style.LineColor};
+}
+
+TracePainter::TracePainter(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
+                           const YScale& scale, PreviousPoint rule)
+    : canvas_(canvas),
+      band_(band),
+      style_(style),
+      scale_(scale),
+      rule_(rule),
+      linePen_(linePen(style)) {}
+
+void TracePainter::setPrevious(int x, double value) {
+    previous_ = Pixel{x, scale_.row(value)};
+}
+
+bool TracePainter::point(int x, double value) {
+    const std::int64_t row = scale_.row(value);
+    const bool drawn = scale_.inBand(row);
+    if (!previous_ && (drawn || rule_ == PreviousPoint::Every)) {
+        previous_ = Pixel{x, row};
+    }
+    if (drawn) {
+        const int y = static_cast<int>(row);
+        const bool joins = style_.Interp >= IP_Direct && style_.Interp <= IP_YX;
+        if (joins && style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity) {
+            fill(*previous_, x, y);
+        }
+        if (joins && scale_.inBand(previous_->y)) {
+            line(*previous_, x, y);
+        }
+        if (style_.PointStyle != PS_None) {
+            marker(x, y);
+        }
+    }
+    if (drawn || rule_ == PreviousPoint::Every) {
+        previous_ = Pixel{x, row};
+    }
+    return drawn;
+}
+
+void TracePainter::fill(const Pixel& from, int x, int y) {
+    const int base = scale_.fillBase(style_.FillBase);
+    const Selection selection(canvas_, {gfx::PenStyle::Solid, 1, style_.FillColor},
+                              {gfx::BrushStyle::Solid, style_.FillColor});
+    const std::array<gfx::Point, 4> corners{{
+        {std::clamp(from.x, band_.left, band_.right), scale_.clampRow(from.y)},
+        {x, y},
+        {x, base},
+        {from.x, base},
+    }};
+    canvas_.polygon(corners);
+}
+
+void TracePainter::line(const Pixel& from, int x, int y) {
+    const gfx::Pen old = canvas_.selectPen(linePen_);
+    const int py = static_cast<int>(from.y);
+    switch (style_.Interp) {
+        case IP_XY:
+            lines(canvas_, {{from.x, py}, {x, py}, {x, y}});
+            break;
+        case IP_YX:
+            lines(canvas_, {{from.x, py}, {from.x, y}, {x, y}});
+            break;
+        default:
+            lines(canvas_, {{from.x, py}, {x, y}});
+            break;
+    }
+    canvas_.selectPen(old);
+}
+
+void TracePainter::marker(int x, int y) {
+    const gfx::Pen pen{gfx::PenStyle::Solid, 1, style_.PointColor};
+    const gfx::Brush solid{gfx::BrushStyle::Solid, style_.PointColor};
+    const gfx::Brush hollow{gfx::BrushStyle::Null, style_.PointColor};
+    const gfx::Rect box{x - 2, y - 2, x + 2, y + 2};
+    switch (style_.PointStyle) {
+        case PS_EmptySquare: {
+            const Selection s(canvas_, pen, hollow);
+            lines(canvas_,
+                  {{x - 2, y - 2}, {x + 2, y - 2}, {x + 2, y + 2}, {x - 2, y + 2}, {x - 2, y - 2}});
+            break;
+        }
+        case PS_SolidSquare: {
+            const Selection s(canvas_, pen, solid);
+            canvas_.rectangle(box);
+            break;
+        }
+        case PS_EmptyDiamond: {
+            const Selection s(canvas_, pen, hollow);
+            lines(canvas_, {{x, y - 2}, {x + 2, y}, {x, y + 2}, {x - 2, y}, {x, y - 2}});
+            break;
+        }
+        case PS_SolidDiamond: {
+            const Selection s(canvas_, pen, solid);
+            const std::array<gfx::Point, 4> corners{
+                {{x, y - 2}, {x + 2, y}, {x, y + 2}, {x - 2, y}}};
+            canvas_.polygon(corners);
+            break;
+        }
+        case PS_EmptyCircle: {
+            // Hollow, whatever brush the surface had.
+            const Selection s(canvas_, pen, hollow);
+            canvas_.ellipse(box);
+            break;
+        }
+        case PS_SolidCircle: {
+            const Selection s(canvas_, pen, solid);
+            canvas_.ellipse(box);
+            break;
+        }
+        case PS_X: {
+            const Selection s(canvas_, pen, hollow);
+            lines(canvas_, {{x - 2, y - 2}, {x + 2, y + 2}});
+            lines(canvas_, {{x + 2, y - 2}, {x - 2, y + 2}});
+            break;
+        }
+        case PS_Cross: {
+            const Selection s(canvas_, pen, hollow);
+            lines(canvas_, {{x - 2, y}, {x + 2, y}});
+            lines(canvas_, {{x, y - 2}, {x, y + 2}});
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace brennix::chart

@@ -1,0 +1,54 @@
+#pragma once
+// One trace, point by point: the fill towards the base, the line from the
+// previous point in the chosen interpolation, and the marker.
+
+#include <cstdint>
+#include <optional>
+
+#include "chart/render/plot_style.h"
+#include "chart/render/y_scale.h"
+#include "platform/gfx/canvas.h"
+
+namespace brennix::chart {
+
+// Which points the next one joins on to: the Chart joins every point to the
+// one before, drawn or not; the Graph joins drawn points, bridging those it
+// skipped.
+enum class PreviousPoint { Every, DrawnOnly };
+
+class TracePainter {
+  public:
+    TracePainter(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
+                 const YScale& scale, PreviousPoint rule = PreviousPoint::Every);
+
+    // The next point joins on to (x, value) as if it had just been drawn.
+    void setPrevious(int x, double value);
+    // Forget the previous point: the next one starts the trace afresh.
+    void restart() { previous_.reset(); }
+
+    // Draws the point at column x for value; returns whether it lay in the band.
+    bool point(int x, double value);
+
+  private:
+    struct Pixel {
+        int x;
+        std::int64_t y;
+    };
+
+    void fill(const Pixel& from, int x, int y);
+    void line(const Pixel& from, int x, int y);
+    void marker(int x, int y);
+
+    gfx::Canvas& canvas_;
+    gfx::Rect band_;
+    PlotStyle style_;
+    YScale scale_;
+    PreviousPoint rule_;
+    gfx::Pen linePen_;
+    std::optional<Pixel> previous_;
+};
+
+// The pen a LineStyle and LineWidth give; unknown styles draw solid.
+gfx::Pen linePen(const PlotStyle& style);
+
+}  // namespace brennix::chart
