@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -114,5 +115,39 @@ Result<std::span<T>> SafeArray::access() {
     }
     return std::span<T>(static_cast<T*>(*raw), count());
 }
+
+// Keeps an array's data accessed while it lives:
+//   auto data = ArrayAccess<double>::of(*variant.array());
+//   if (data) { for (double v : data->values()) ... }
+template <class T>
+class ArrayAccess {
+  public:
+    static Result<ArrayAccess> of(SafeArray& array) {
+        auto span = array.access<T>();
+        if (!span) {
+            return span.error();
+        }
+        return ArrayAccess(array, *span);
+    }
+
+    ArrayAccess(ArrayAccess&& other) noexcept
+        : array_(std::exchange(other.array_, nullptr)), values_(other.values_) {}
+    ArrayAccess& operator=(ArrayAccess&&) = delete;
+    ArrayAccess(const ArrayAccess&) = delete;
+    ArrayAccess& operator=(const ArrayAccess&) = delete;
+    ~ArrayAccess() {
+        if (array_ != nullptr) {
+            (void)array_->unaccessData();
+        }
+    }
+
+    std::span<T> values() const { return values_; }
+
+  private:
+    ArrayAccess(SafeArray& array, std::span<T> values) : array_(&array), values_(values) {}
+
+    SafeArray* array_;
+    std::span<T> values_;
+};
 
 }  // namespace brennix::com

@@ -50,6 +50,22 @@ TEST(SafeArrayAccess, TypedAccessChecksTheElementType) {
     EXPECT_TRUE(array->unaccessData().ok());
 }
 
+TEST(SafeArrayAccess, AScopedAccessHoldsTheLockWhileItLives) {
+    auto array = SafeArray::create(VarType::Double, 3);
+    ASSERT_TRUE(array.ok());
+    {
+        auto data = ArrayAccess<double>::of(*array);
+        ASSERT_TRUE(data.ok());
+        data->values()[2] = 6.5;
+        EXPECT_EQ(array->lockCount(), 1U);
+        EXPECT_EQ(array->resize(1).error(), Error::ArrayLocked);
+    }
+    EXPECT_EQ(array->lockCount(), 0U);
+    EXPECT_EQ(*array->get(2), Variant(6.5));
+    EXPECT_EQ(ArrayAccess<std::int16_t>::of(*array).error(), Error::TypeMismatch);
+    EXPECT_EQ(array->lockCount(), 0U);
+}
+
 TEST(SafeArrayAccess, UnaccessWithoutAccessIsAnError) {
     auto array = SafeArray::create(VarType::Int16, 1);
     ASSERT_TRUE(array.ok());
