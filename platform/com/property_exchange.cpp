@@ -140,7 +140,9 @@ std::string PropertyExchange::save(const AutomationObject& object) {
     }
     Json document{
         {"class", table.className()}, {"version", kVersion}, {"properties", std::move(properties)}};
-    return document.dump(2);
+    // Text that is not valid UTF-8 is saved with replacement characters
+    // rather than failing the save.
+    return document.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 Status PropertyExchange::load(AutomationObject& object, std::string_view text) {

@@ -24,15 +24,15 @@ class Dispatch;
 class Variant {
   public:
     Variant() = default;
-    Variant(std::int16_t v) : value_(v) {}                          // NOLINT
-    Variant(std::int32_t v) : value_(v) {}                          // NOLINT
-    Variant(double v) : value_(v) {}                                // NOLINT
-    Variant(bool v) : value_(v) {}                                  // NOLINT
-    Variant(std::string v) : value_(std::move(v)) {}                // NOLINT
-    Variant(std::string_view v) : value_(std::string(v)) {}         // NOLINT
-    Variant(const char* v) : value_(std::string(v)) {}              // NOLINT
-    Variant(std::shared_ptr<Dispatch> v) : value_(std::move(v)) {}  // NOLINT
-    Variant(SafeArray v) : value_(std::move(v)) {}                  // NOLINT
+    Variant(std::int16_t v) : value_(v) {}                                  // NOLINT
+    Variant(std::int32_t v) : value_(v) {}                                  // NOLINT
+    Variant(double v) : value_(v) {}                                        // NOLINT
+    Variant(bool v) : value_(v) {}                                          // NOLINT
+    Variant(std::string v) : value_(std::move(v)) {}                        // NOLINT
+    Variant(std::string_view v) : value_(std::string(v)) {}                 // NOLINT
+    Variant(const char* v) : value_(std::string(v != nullptr ? v : "")) {}  // NOLINT
+    Variant(std::shared_ptr<Dispatch> v) : value_(std::move(v)) {}          // NOLINT
+    Variant(SafeArray v) : value_(std::move(v)) {}                          // NOLINT
     // Other arithmetic types would convert silently to one of the above.
     template <class T>
     requires std::is_arithmetic_v<T> Variant(T)

@@ -72,6 +72,14 @@ TEST_F(SamplePersistence, SavedValuesLoadBackIntoAnotherControl) {
     EXPECT_FALSE(copy->isModified());
 }
 
+TEST_F(SamplePersistence, TextThatIsNotUtf8IsSavedReadably) {
+    ASSERT_TRUE(control->put("Caption", Variant("Tank \xFF\xFE")).ok());
+    std::string saved = PropertyExchange::save(*control);
+    auto copy = createControl<CSampleCtrl>();
+    ASSERT_TRUE(PropertyExchange::load(*copy, saved).ok());
+    EXPECT_EQ(copy->caption(), "Tank \xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 TEST_F(SamplePersistence, AMissingValueLoadsItsDefault) {
     ASSERT_TRUE(control->put("PlotNum", Variant(std::int16_t{5})).ok());
     ASSERT_TRUE(control->put("Title", Variant("changed")).ok());
