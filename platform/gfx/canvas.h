@@ -19,7 +19,8 @@ namespace brennix::gfx {
 
 enum class PenStyle : std::uint8_t { Solid, Dash, Dot, Null };
 
-// Width 0 draws as 1. Dashed and dotted pens wider than 1 draw solid.
+// Width 0 draws as 1, widths above 256 as 256. Dashed and dotted pens wider
+// than 1 draw solid.
 struct Pen {
     PenStyle style = PenStyle::Solid;
     int width = 1;
@@ -92,7 +93,9 @@ class Canvas {
     virtual Point currentPosition() const = 0;
     virtual void polyline(std::span<const Point> points) = 0;
 
-    // Closed figures: the brush fills the inside, then the pen draws the outline.
+    // Closed figures: the brush fills the inside, then the pen draws the
+    // outline. Ellipses, arcs and pies in boxes wider or higher than 32768
+    // pixels are not drawn.
     virtual void rectangle(const Rect& r) = 0;
     virtual void ellipse(const Rect& box) = 0;
     // Counter-clockwise on screen, from where the ray from the box centre

@@ -54,7 +54,8 @@ void traceQuadrant(std::int64_t a, std::int64_t b, std::vector<Doubled>& q) {
 bool traceEllipse(const Rect& box, EllipseOutline& out) {
     out.chain.clear();
     out.rows.clear();
-    if (box.isEmpty() || box.width() > kMaxEllipseSide || box.height() > kMaxEllipseSide) {
+    if (box.isEmpty() || std::int64_t{box.right} - box.left > kMaxEllipseSide ||
+        std::int64_t{box.bottom} - box.top > kMaxEllipseSide) {
         return false;
     }
     const std::int64_t a = box.width() - 1;

@@ -1,8 +1,9 @@
 #pragma once
 // The stepping of a 1-pixel line from a towards b, end pixel excluded, with
-// the octant tie bias of the classic drawing API. Lines are clipped before
-// stepping, so a line with far-away end points costs only its visible part,
-// yet every visited pixel and its step index are those of the whole line.
+// a tie bias by octant that makes a line cover the same pixels both ways.
+// Lines are clipped before stepping, so a line with far-away end points costs
+// only its visible part, yet every visited pixel and its step index are those
+// of the whole line.
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,11 @@
 #include "platform/gfx/pen_painter.h"
 
+#include <algorithm>
+
 namespace brennix::gfx {
 
 void PenPainter::configure(const PenSetup& setup) {
-    width_ = setup.width < 1 ? 1 : setup.width;
+    width_ = std::clamp(setup.width, 1, kMaxPenWidth);
     color_ = setup.color;
     gap_ = setup.gapColor;
     paintGaps_ = setup.paintGaps;
@@ -103,7 +105,12 @@ void PenPainter::point(RasterTarget& t, Point p) {
             patterned(t, p.x, p.y);
             return;
         case Mode::Wide:
-            stamp(t, p.x, p.y);
+            // Far outside, the stamp could not reach the bitmap and its
+            // offsets could overflow.
+            if (p.x >= -width_ && p.y >= -width_ && p.x - t.width() < width_ &&
+                p.y - t.height() < width_) {
+                stamp(t, p.x, p.y);
+            }
             return;
     }
 }

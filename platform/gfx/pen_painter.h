@@ -14,6 +14,9 @@
 
 namespace brennix::gfx {
 
+// Wider pens draw at this width; beyond it a stroke would cost seconds.
+constexpr int kMaxPenWidth = 256;
+
 struct PenSetup {
     PenStyle style = PenStyle::Solid;
     int width = 1;

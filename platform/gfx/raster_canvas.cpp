@@ -1,5 +1,6 @@
 #include "platform/gfx/raster_canvas.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -141,7 +142,7 @@ void RasterCanvas::ellipse(const Rect& box) {
     if (b.isEmpty()) {
         return;
     }
-    if (b.width() <= 2 || b.height() <= 2) {
+    if (std::int64_t{b.right} - b.left <= 2 || std::int64_t{b.bottom} - b.top <= 2) {
         rectangle(b);
         return;
     }
@@ -298,6 +299,12 @@ void RasterCanvas::textOutClipped(Point p, const Rect& clip, std::string_view ut
 }
 
 void RasterCanvas::drawText(Point p, const Rect& clip, std::string_view utf8) {
+    // Text starting this far out cannot reach the bitmap, and its pen
+    // position must not overflow.
+    constexpr int kFar = 1 << 30;
+    if (p.x < -kFar || p.x > kFar || p.y < -kFar || p.y > kFar) {
+        return;
+    }
     const FaceInstance* f = face();
     const TextMetrics m = textMetrics();
     const int w = textWidth(f, utf8);
@@ -335,9 +342,15 @@ void RasterCanvas::blockCopy(const Rect& dest, const Canvas& source, Point sourc
         return;
     }
     const Rect d = dest.normalized();
-    // Clip the destination to both surfaces, in destination coordinates.
-    const int dx = sourceOrigin.x - d.left;
-    const int dy = sourceOrigin.y - d.top;
+    // Offsets from destination to source; beyond any bitmap side nothing
+    // can overlap.
+    const std::int64_t dx64 = std::int64_t{sourceOrigin.x} - d.left;
+    const std::int64_t dy64 = std::int64_t{sourceOrigin.y} - d.top;
+    if (std::max(std::llabs(dx64), std::llabs(dy64)) > 4 * Bitmap::kMaxSide) {
+        return;
+    }
+    const int dx = static_cast<int>(dx64);
+    const int dy = static_cast<int>(dy64);
     const Rect visible =
         d.intersected(bitmap_.bounds()).intersected(src->bitmap_.bounds().offset(-dx, -dy));
     if (visible.isEmpty()) {

@@ -1,6 +1,6 @@
 #pragma once
 // The software rasterizer: a Canvas drawing into a 32-bit Bitmap with the
-// integer pixel rules of the classic desktop drawing API.
+// integer pixel rules the controls lay their geometry out by.
 
 #include <vector>
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "platform/gfx/raster_canvas.h"
@@ -364,6 +365,40 @@ TEST_F(SurfaceTest, AnOversizedSurfaceComesOutEmptyAndDrawingOnItIsHarmless) {
     negative.fillRect({0, 0, 5, 5}, kBlue);
     canvas_.blockCopy({0, 0, 16, 16}, negative, {0, 0});
     EXPECT_EQ(countColor(canvas_.bitmap(), kRed), 16 * 16);
+}
+
+TEST_F(SurfaceTest, FiguresAtTheEdgesOfTheCoordinateRangeLeaveTheSurfaceAlone) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const Bitmap before = canvas_.bitmap();
+    for (const Pen pen : {Pen{}, Pen{PenStyle::Dash, 1, kBlack}, Pen{PenStyle::Solid, 5, kBlack}}) {
+        canvas_.selectPen(pen);
+        canvas_.moveTo({kMax, kMax});
+        canvas_.lineTo({kMax - 3, kMin});
+        const Point far[] = {{kMin, kMin}, {kMin + 9, kMax}, {kMin, kMax}};
+        canvas_.polyline(far);
+        canvas_.polygon(far);
+        canvas_.rectangle({kMax - 1, kMin, kMax, kMax});
+        canvas_.ellipse({kMin, kMin, kMax, -100});
+        canvas_.ellipse({kMax - 50, 0, kMax, 10});
+        canvas_.arc({kMax - 50, 0, kMax, 10}, {kMin, kMin}, {kMax, kMax});
+        canvas_.pie({kMax - 50, 0, kMax, 10}, {0, 0}, {kMax, kMax});
+        canvas_.pie({kMin, kMin, kMax, kMax}, {0, 0}, {1, 1});
+        canvas_.drawEdge({kMax - 1, kMin, kMax, kMax}, EdgeStyle::Bump);
+        canvas_.fillRect({kMax, kMin, kMin, kMin + 1}, kBlue);
+        canvas_.textOut({kMax - 2, 3}, "overflow");
+        canvas_.setTextAlign(TextAlign::Right);
+        canvas_.textOut({kMin + 2, 3}, "overflow");
+        canvas_.blockCopy({kMin, kMin, kMax, kMax}, canvas_, {kMax, kMax});
+    }
+    EXPECT_EQ(canvas_.bitmap(), before);
+}
+
+TEST_F(SurfaceTest, AbsurdPenWidthsAreCappedAndStillDraw) {
+    canvas_.selectPen({PenStyle::Solid, 1 << 30, kBlack});
+    canvas_.moveTo({8, 8});
+    canvas_.lineTo({9, 8});
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlack), 16 * 16);
 }
 
 TEST_F(SurfaceTest, BlockCopyMovesAClippedBlockFromAnOffScreenSurface) {
