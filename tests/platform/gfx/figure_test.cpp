@@ -336,14 +336,6 @@ TEST_F(PolygonTest, FarAwayVerticesAreFilledWithoutOverflow) {
 
 using SurfaceTest = FigureTest;
 
-TEST_F(SurfaceTest, SetPixelWritesOnePixelAndIgnoresPointsOutside) {
-    canvas_.setPixel({3, 4}, kBlue);
-    canvas_.setPixel({-1, 4}, kBlue);
-    canvas_.setPixel({16, 0}, kBlue);
-    EXPECT_EQ(countColor(canvas_.bitmap(), kBlue), 1);
-    EXPECT_EQ(canvas_.bitmap().colorAt(3, 4), kBlue);
-}
-
 TEST_F(SurfaceTest, SystemColoursAreTranslatedAndUnknownOnesDrawBlack) {
     canvas_.fillRect({0, 0, 2, 2}, systemColorRef(SystemColor::ButtonShadow));
     canvas_.fillRect({2, 0, 4, 2}, 0x800000FFU);

@@ -39,17 +39,6 @@ TEST_F(RecordingCanvasTest, EachCallKeepsThePenBrushAndColoursInForce) {
     EXPECT_EQ(calls[2].points, (std::vector<Point>{{10, 5}, {5, 0}}));
 }
 
-TEST_F(RecordingCanvasTest, LinesRecordWhereTheyStartAndEnd) {
-    canvas_.moveTo({3, 4});
-    canvas_.lineTo({10, 4});
-    canvas_.lineTo({10, 20});
-    const auto lines = canvas_.callsOf(CallKind::LineTo);
-    ASSERT_EQ(lines.size(), 2U);
-    EXPECT_EQ(lines[0].points, (std::vector<Point>{{3, 4}, {10, 4}}));
-    EXPECT_EQ(lines[1].points, (std::vector<Point>{{10, 4}, {10, 20}}));
-    EXPECT_EQ(canvas_.currentPosition(), (Point{10, 20}));
-}
-
 TEST_F(RecordingCanvasTest, TextCallsKeepAlignmentColoursClipAndFont) {
     Font bold;
     bold.bold = true;
@@ -72,12 +61,6 @@ TEST_F(RecordingCanvasTest, TextCallsKeepAlignmentColoursClipAndFont) {
     EXPECT_EQ(texts[0].backgroundMode, BackgroundMode::Transparent);
     EXPECT_TRUE(texts[0].font.bold);
     EXPECT_FALSE(texts[1].clipped);
-}
-
-TEST_F(RecordingCanvasTest, FixedMeasureGivesPredictableTextSizes) {
-    EXPECT_EQ(canvas_.textExtent("12.5"), (Size{24, 13}));
-    EXPECT_EQ(canvas_.textExtent("\xC2\xB5s"), (Size{12, 13}));  // two characters
-    EXPECT_EQ(canvas_.textMetrics().maxCharWidth, 11);
 }
 
 TEST_F(RecordingCanvasTest, BlockCopyCarriesWhatWasDrawnOffScreen) {
