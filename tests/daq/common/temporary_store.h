@@ -78,6 +78,12 @@ class TemporaryStore {
         return data;
     }
 
+    bool removeDevice(const std::string& keyName) const {
+        std::string path = "Software\\Brennix Device\\" + keyName;
+        return winreg::RegDeleteKeyA(winreg::HKEY_CURRENT_USER, path.c_str()) ==
+               winreg::ERROR_SUCCESS;
+    }
+
     void writeRaw(const std::string& bytes) const {
         std::ofstream out(path_, std::ios::binary);
         out << bytes;
