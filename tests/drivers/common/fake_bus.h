@@ -43,6 +43,7 @@ class FakeBus final : public hw::Backend {
     std::uint8_t readByte(hw::PortAddress port) override;
     void writeByte(hw::PortAddress port, std::uint8_t value) override;
     std::unique_ptr<hw::Device> openDevice(std::string_view name) override;
+    bool portsAccessible() const override { return state_->portsAccessible; }
 
     // Reads of port answer the queued values first, then the held value
     // (0 unless set).
@@ -50,6 +51,8 @@ class FakeBus final : public hw::Backend {
     void holdRead(std::uint16_t port, std::uint8_t value);
 
     void setAvailable(std::string_view device, bool available);
+    // As a backend whose port grant was refused reports itself.
+    void setPortsAccessible(bool accessible) { state_->portsAccessible = accessible; }
     void onControl(std::uint32_t code, ControlHandler handler);
     void refuse(std::uint32_t code);
     // A sample area the device resolves at address.
@@ -71,6 +74,7 @@ class FakeBus final : public hw::Backend {
         std::set<std::string, std::less<>> available;
         std::map<std::uint32_t, ControlHandler> handlers;
         std::set<std::uint32_t> refused;
+        bool portsAccessible = true;
         std::uint32_t areaAddress = 0;
         std::vector<std::uint16_t> area;
         std::shared_ptr<std::size_t> openCount = std::make_shared<std::size_t>(0);

@@ -43,6 +43,24 @@ TEST_F(VexaAttach, WithoutTheAcquisitionDeviceSaysSoOnStandardOutput) {
     EXPECT_EQ(vexa::attachReport(), -1);
 }
 
+// Reads would answer 0xFF and writes go nowhere: the card is reported as one
+// that cannot be driven rather than as a board showing all ones.
+TEST_F(VexaAttach, WithThePortGrantRefusedCardOperationsReportNotInitialized) {
+    bus->setPortsAccessible(false);
+    ASSERT_EQ(W_Vexa_Initial(0, kBase), 0);
+    std::uint8_t byte = 0x5A;
+    std::int32_t sample = 77;
+    EXPECT_EQ(W_Vexa_DI(0, &byte), 1);
+    EXPECT_EQ(W_Vexa_AD_Aquire(&sample), 1);
+    EXPECT_EQ(W_Vexa_DO(0, 1), 1);
+    EXPECT_EQ(W_Vexa_TIMER_Read(&sample), 1);
+    EXPECT_TRUE(bus->events().empty());
+    EXPECT_EQ(byte, 0x5A);
+    EXPECT_EQ(sample, 77);
+    bus->setPortsAccessible(true);
+    EXPECT_EQ(W_Vexa_DO(0, 1), 0);
+}
+
 TEST_F(VexaAttach, DetachClosesTheDevicesOfTheLastAttach) {
     auto other = std::make_shared<FakeBus>();
     {
