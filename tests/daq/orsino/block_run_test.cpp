@@ -161,16 +161,12 @@ TEST_F(BlockRun, TheWaitLeavesTheProcessorBetweenPolls) {
 TEST_F(BlockRun, RefusalsBeforeTheRunLeaveTheControlReady) {
     EXPECT_FALSE(control->AcquireStart());
     EXPECT_EQ(errorCode(), -1);
+    EXPECT_THAT(messages.texts(), ElementsAre("Device not open"));
     open(kVexa);
     EXPECT_FALSE(control->AcquireStart());
     EXPECT_EQ(errorCode(), -1);
     EXPECT_TRUE(control->ready());
     EXPECT_THAT(messages.texts(), ElementsAre("Not set to INT or DMA transfer mode"));
-}
-
-TEST_F(BlockRun, RefusalsBeforeOpenDevice) {
-    EXPECT_FALSE(control->AcquireStart());
-    EXPECT_THAT(messages.texts(), ElementsAre("Device not open"));
 }
 
 TEST_F(BlockRun, OlmiHasNoDmaAndTheFailedStartLeavesTheRunPending) {

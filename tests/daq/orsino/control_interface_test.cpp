@@ -51,19 +51,6 @@ TEST_F(ControlInterface, EnumerationsNameTheirValuesAndLabels) {
     EXPECT_EQ(label("TransferMode", 1), "enumTransferMode adINITTransfer Interrupt Transfer");
 }
 
-TEST_F(ControlInterface, ANewControlHasTheDefaults) {
-    EXPECT_EQ(getInt("DeviceNumber"), -1);
-    EXPECT_EQ(getInt("TriggerMode"), 1);
-    EXPECT_EQ(getInt("NumberOfSamples"), 1);
-    EXPECT_EQ(control->get("SampleRate")->toDouble().valueOr(0), 1000.0);
-    EXPECT_EQ(control->get("EventEnabled")->toBool().valueOr(false), true);
-    EXPECT_EQ(getInt("TransferMode"), 0);
-    EXPECT_EQ(errorCode(), 0);
-    EXPECT_EQ(control->modeCode(), 0);
-    EXPECT_TRUE(control->ready());
-    EXPECT_FALSE(control->opened());
-}
-
 TEST_F(ControlInterface, ErrorCodeCannotBeSet) {
     EXPECT_EQ(control->put("ErrorCode", std::int32_t{5}).error(), com::Error::SetNotSupported);
 }
@@ -87,18 +74,6 @@ TEST_F(ControlInterface, ThePropertySetIsSavedInItsOrderWithTheHiddenStopChannel
     EXPECT_NE(document.find("\"version\": \"1.0\""), std::string::npos);
 }
 
-TEST_F(ControlInterface, ASavedSetLoadsBackIntoAnotherControl) {
-    set("DeviceNumber", kOlmi);
-    set("NumberOfSamples", std::int32_t{250});
-    set("SampleRate", 25000.0);
-    set("AdGain", std::int16_t{3});
-    std::string document = com::PropertyExchange::save(*control);
-    auto copy = com::createControl<CORSINOCtrl>();
-    ASSERT_TRUE(com::PropertyExchange::load(*copy, document).ok());
-    EXPECT_EQ(com::PropertyExchange::save(*copy), document);
-    EXPECT_EQ(copy->get("NumberOfSamples")->toInt32().valueOr(0), 250);
-}
-
 TEST_F(ControlInterface, RefusedValuesLeaveThePropertyAsItWas) {
     set("SampleRate", 999.9);
     set("SampleRate", std::nan(""));
@@ -117,15 +92,6 @@ TEST_F(ControlInterface, RefusedValuesLeaveThePropertyAsItWas) {
         ElementsAre("SampleRate must larger than 1000", "SampleRate must larger than 1000",
                     "NumberOfSamples must larger than zero", "StartChannel must larger than 0",
                     "Don't set NumberOfSamples when it running"));
-}
-
-TEST_F(ControlInterface, SettingTheDeviceNumberLooksUpTheBoardAndMarksTheControlModified) {
-    control->setModified(false);
-    set("DeviceNumber", kSecondVexa);
-    EXPECT_TRUE(control->isModified());
-    EXPECT_EQ(control->device().device().m_boardName, "Brax-VexaL");
-    EXPECT_EQ(control->device().deviceKey(), "002@Brax-VexaL");
-    EXPECT_FALSE(control->opened());
 }
 
 TEST_F(ControlInterface, TheModeCodeFollowsTriggerAndTransferOnceTheBoardIsKnown) {

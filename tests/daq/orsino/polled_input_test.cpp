@@ -74,15 +74,6 @@ TEST_F(OpeningADevice, BuffersTooLargeToHoldAreRefused) {
     EXPECT_THAT(messages.texts(), ElementsAre("Allocate memory error"));
 }
 
-TEST_F(OpeningADevice, OpenDeviceAllocatesBothBuffersOnce) {
-    set("NumberOfSamples", std::int32_t{300});
-    open(kVexa);
-    EXPECT_EQ(control->bufferSize(), 300U);
-    set("NumberOfSamples", std::int32_t{10});
-    ASSERT_TRUE(control->OpenDevice());
-    EXPECT_EQ(control->bufferSize(), 300U);
-}
-
 class RawInputOnEachBoard : public OrsinoTest {};
 
 TEST_F(RawInputOnEachBoard, ReadingBeforeOpenDeviceIsRefused) {
@@ -111,21 +102,6 @@ TEST_F(RawInputOnEachBoard, VexaReturnsTheSampleAndFiresTheOneElementEvent) {
     const sim::AnalogBoard* board = machine.simulator().analogBoardAt(kVexaBase);
     EXPECT_EQ(board->selectedChannel(), 3U);
     EXPECT_THAT(messages.texts(), IsEmpty());
-}
-
-TEST_F(RawInputOnEachBoard, WithEventsDisabledOnlyTheValueComesBack) {
-    set("EventEnabled", false);
-    open(kOlmi);
-    EXPECT_EQ(control->RawInput(1), sim::codeForVolts(2.5, -5.0, 5.0));
-    EXPECT_THAT(eventOrder, IsEmpty());
-}
-
-TEST_F(RawInputOnEachBoard, SenuReadsThroughItsInterruptLevel) {
-    open(kSenu);
-    EXPECT_EQ(control->RawInput(2), code(-1.0));
-    EXPECT_EQ(errorCode(), 0);
-    EXPECT_EQ(control->modeCode(), 0);
-    EXPECT_EQ(rawEvents.size(), 1U);
 }
 
 TEST_F(RawInputOnEachBoard, SenuWithAnInterruptLineOutsideTwoToSevenCannotSetItsMode) {
