@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/com/control.h"
 #include "platform/com/message_box.h"
 #include "simulator/outside/simulation.h"
 #include "simulator/simulator.h"
@@ -29,6 +31,20 @@ class HardwareControlTest : public ::testing::Test {
     // A device key as the configuration utility writes it.
     void addDevice(const std::string& key, std::uint32_t base, std::uint32_t irq = 0) {
         ASSERT_TRUE(store.addDevice(key, {{"BaseAddress1", base}, {"IRQ1", irq}}));
+    }
+
+    // A control of type T on the device of that key, opened, with the
+    // messages of opening cleared.
+    template <class T>
+    std::shared_ptr<T> openControl(const std::string& key, std::uint32_t base,
+                                   std::uint32_t irq = 0) {
+        addDevice(key, base, irq);
+        auto control = com::createControl<T>();
+        std::int32_t number = std::stoi(key.substr(0, 3));
+        EXPECT_TRUE(control->put("DeviceNumber", com::Variant(number)));
+        EXPECT_TRUE(control->OpenDevice()) << key;
+        messages.clear();
+        return control;
     }
 
     std::vector<std::string> texts() const { return messages.texts(); }

@@ -1,0 +1,68 @@
+#include "daq/quillet/quillet_ctrl.h"
+
+#include "daq/common/io_messages.h"
+#include "daq/quillet/quillet_library.h"
+#include "daq/quillet/quillet_messages.h"
+
+namespace brennix::daq::quillet {
+
+const com::MemberTable& CQuilletCtrl::table() {
+    using C = CQuilletCtrl;
+    static const com::MemberTable t =
+        com::TableBuilder<C>("Quillet")
+            .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
+                                    {.def = -1, .changed = &C::deviceNumberChanged})
+            .property<std::int32_t>("ErrorCode", &C::m_errorCode)
+            .property("Port", &C::m_port, {.accept = &C::acceptPort})
+            .property("Bit", &C::m_bit, {.accept = &C::acceptBit})
+            .method("OpenDevice", &C::OpenDevice)
+            .method("BitInput", &C::BitInput)
+            .method("ByteInput", &C::ByteInput)
+            .stock(com::Stock::AboutBox)
+            .persistOrder({"DeviceNumber", "Port", "Bit", "ErrorCode"})
+            .build();
+    return t;
+}
+
+const com::MemberTable& CQuilletCtrl::members() const {
+    return table();
+}
+
+CQuilletCtrl::CQuilletCtrl()
+    : DeviceControl(
+          ControlKind::Quillet, driverBindings(),
+          {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(0, 96, 0)}) {}
+
+bool CQuilletCtrl::acceptPort(std::int16_t value) {
+    if (value < 0 || value > 17) {
+        fail(daq::text::kPortRange);
+        return false;
+    }
+    return true;
+}
+
+bool CQuilletCtrl::acceptBit(std::int16_t value) {
+    if (value < 0 || value > 7) {
+        fail(daq::text::kBitRange);
+        return false;
+    }
+    return true;
+}
+
+std::int16_t CQuilletCtrl::ByteInput() {
+    std::int32_t value = 0;
+    m_errorCode = ReadPort(m_port, value);
+    if (m_errorCode != 0) {
+        say(text::kReadDataError);
+        // Whatever half of a value a failed read left is not shown.
+        return 0;
+    }
+    return static_cast<std::int16_t>(value & 0xFF);
+}
+
+bool CQuilletCtrl::BitInput() {
+    std::int16_t byte = ByteInput();
+    return (byte & (1 << m_bit)) != 0;
+}
+
+}  // namespace brennix::daq::quillet

@@ -1,0 +1,23 @@
+#include "daq/quillet/quillet_library.h"
+
+#include "daq/common/control_factory.h"
+#include "daq/common/digital_bindings.h"
+#include "daq/quillet/quillet_ctrl.h"
+
+namespace brennix::daq::quillet {
+
+std::span<const DriverBinding> driverBindings() {
+    return digitalDriverBindings();
+}
+
+com::ControlLibrary& library() {
+    static com::ControlLibrary lib(
+        "quillet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet", [] {
+                                        return createIfAttached<CQuilletCtrl>(driverBindings());
+                                    }}});
+    return lib;
+}
+
+}  // namespace brennix::daq::quillet
+
+BRENNIX_CONTROL_LIBRARY_ENTRY_POINTS(brennix::daq::quillet::library())
