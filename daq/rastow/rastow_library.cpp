@@ -1,0 +1,23 @@
+#include "daq/rastow/rastow_library.h"
+
+#include "daq/common/control_factory.h"
+#include "daq/common/digital_bindings.h"
+#include "daq/rastow/rastow_ctrl.h"
+
+namespace brennix::daq::rastow {
+
+std::span<const DriverBinding> driverBindings() {
+    return digitalDriverBindings();
+}
+
+com::ControlLibrary& library() {
+    static com::ControlLibrary lib(
+        "rastow", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow", [] {
+                                       return createIfAttached<CRastowCtrl>(driverBindings());
+                                   }}});
+    return lib;
+}
+
+}  // namespace brennix::daq::rastow
+
+BRENNIX_CONTROL_LIBRARY_ENTRY_POINTS(brennix::daq::rastow::library())
