@@ -8,7 +8,8 @@ namespace brennix::chart {
 
 XTickWindow chartTickWindow(const ChartHistory& history, const ChartAppearance& a) {
     return XTickWindow::forChart(history.ringLength(), history.cycleCount(), history.startNum(),
-                                 history.viewNum(), a.XSpacingMajor);
+                                 history.viewNum(),
+                                 static_cast<short>(majorSpacing(a.XSpacingMajor)));
 }
 
 AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAppearance& a,

@@ -80,13 +80,5 @@ TEST_F(AxesTest, AStackedChartGetsOneBandPerPlotAndAnOverlaidOneASingleBand) {
     EXPECT_EQ(seen, stackedBands(layout.plotArea, 4));
 }
 
-TEST(SpacingCounts, ValuesTheControlWouldRefuseAreDrawnAsTheNearestValidOne) {
-    EXPECT_EQ(majorSpacing(0), 1);
-    EXPECT_EQ(majorSpacing(-3), 1);
-    EXPECT_EQ(majorSpacing(250), 100);
-    EXPECT_EQ(minorSpacing(51), 50);
-    EXPECT_EQ(minorSpacing(7), 7);
-}
-
 }  // namespace
 }  // namespace brennix::chart::testing

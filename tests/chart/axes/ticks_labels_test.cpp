@@ -119,6 +119,16 @@ TEST_F(TicksTest, OneMajorYStepGivesTheMaximumAtTheTopAndTheMinimumAtTheBottom) 
     EXPECT_EQ(linesIn(kYMajor), (std::vector<Line>{{{23, 7}, {33, 7}}, {{23, 201}, {33, 201}}}));
 }
 
+TEST_F(TicksTest, SpacingsTheControlWouldRefuseAreDrawnAsTheNearestValidOne) {
+    a_.YSpacingMajor = 0;
+    a_.XSpacingMajor = -4;
+    a_.XSpacingMinor = 500;
+    draw();
+    EXPECT_EQ(textsIn(kYLabel).size(), 2U);
+    EXPECT_EQ(textsIn(kXLabel).size(), 2U);
+    EXPECT_EQ(linesIn(kXMinor).size(), 49U);
+}
+
 // PlotArea 33 .. 307: sx = 68.5, mx = 34.25; X ticks 7 and 3 long.
 TEST_F(TicksTest, BottomXTicksAndCentredLabelBoxesSitUnderThePlotArea) {
     draw();

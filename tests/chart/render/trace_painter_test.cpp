@@ -245,20 +245,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         MarkerCase{PS_None, {}, {}, {}, {}}));
 
-TEST(LinePens, StyleAndWidthAreUsedDirectlyAndUnknownStylesDrawSolid) {
-    PlotStyle s;
-    s.LineStyle = LS_Dash;
-    s.LineWidth = 4;
-    EXPECT_EQ(linePen(s), (gfx::Pen{gfx::PenStyle::Dash, 4, s.LineColor}));
-    s.LineStyle = LS_Dot;
-    s.LineWidth = 0;
-    EXPECT_EQ(linePen(s).style, gfx::PenStyle::Dot);
-    EXPECT_EQ(linePen(s).width, 0);
-    s.LineStyle = 5;
-    s.LineWidth = -3;
-    EXPECT_EQ(linePen(s), (gfx::Pen{gfx::PenStyle::Solid, 0, s.LineColor}));
-}
-
 TEST_F(TraceTest, TheChartBreaksTheLineAtASkippedPointAndTheGraphBridgesIt) {
     drawPoints({{10, 5}, {30, 50}, {60, 2}});
     EXPECT_EQ(linesIn(kLine).size(), 1U);  // only the first point's own
