@@ -43,11 +43,19 @@ class ChartTest : public ::testing::Test {
         }
     }
 
+    // A Refresh through the site: the whole frame must arrive in one block.
     std::vector<gfx::RecordedCall> paint() {
         gfx::RecordingCanvas canvas({400, 300}, kMeasure);
-        chart->draw(canvas, {0, 0, 400, 300});
-        const auto copies = canvas.callsOf(gfx::CallKind::BlockCopy);
-        return copies.size() == 1 ? copies[0].source : std::vector<gfx::RecordedCall>{};
+        site.setCanvas(&canvas);
+        EXPECT_TRUE(chart->call("Refresh").ok());
+        site.setCanvas(nullptr);
+        const auto& calls = canvas.calls();
+        EXPECT_EQ(calls.size(), 1U);
+        if (calls.size() != 1 || calls[0].kind != gfx::CallKind::BlockCopy) {
+            return {};
+        }
+        EXPECT_EQ(calls[0].rect, (gfx::Rect{0, 0, 400, 300}));
+        return calls[0].source;
     }
 
     com::MessageRecorder messages;
