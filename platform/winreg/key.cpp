@@ -1,5 +1,7 @@
 #include "platform/winreg/key.h"
 
+#include <algorithm>
+
 namespace brennix::winreg {
 
 void Key::reset(HKEY handle) noexcept {
@@ -79,6 +81,38 @@ LONG Key::setDword(const std::string& name, DWORD value) const {
     const BYTE bytes[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
                            static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
     return RegSetValueExA(handle_, name.c_str(), 0, REG_DWORD, bytes, sizeof bytes);
+}
+
+LONG Key::queryString(const std::string& name, std::string& value) const {
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG rc = RegQueryValueExA(handle_, name.c_str(), nullptr, &type, nullptr, &size);
+    if (rc != ERROR_SUCCESS) {
+        return rc;
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        return ERROR_UNSUPPORTED_TYPE;
+    }
+    std::vector<BYTE> bytes(size);
+    rc = RegQueryValueExA(handle_, name.c_str(), nullptr, &type, bytes.data(), &size);
+    if (rc != ERROR_SUCCESS) {
+        return rc;  // another writer changed it between the two calls: ERROR_MORE_DATA
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        return ERROR_UNSUPPORTED_TYPE;
+    }
+    bytes.resize(size);
+    // Stored text ends at its first NUL; a value without one is taken whole.
+    auto end = std::find(bytes.begin(), bytes.end(), BYTE{0});
+    value.assign(bytes.begin(), end);
+    return ERROR_SUCCESS;
+}
+
+LONG Key::setString(const std::string& name, const std::string& value) const {
+    if (value.find('\0') != std::string::npos) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    return RegSetStringValueA(handle_, name.c_str(), value.c_str());
 }
 
 LONG Key::deleteValue(const std::string& name) const {

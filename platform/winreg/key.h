@@ -41,6 +41,9 @@ class Key {
     // ERROR_UNSUPPORTED_TYPE when the value is there but is not a 4-byte DWORD.
     LONG queryDword(const std::string& name, DWORD& value) const;
     LONG setDword(const std::string& name, DWORD value) const;
+    // ERROR_UNSUPPORTED_TYPE when the value is there but holds no text.
+    LONG queryString(const std::string& name, std::string& value) const;
+    LONG setString(const std::string& name, const std::string& value) const;
     LONG deleteValue(const std::string& name) const;
     LONG deleteTree(const std::string& subKey) const;
 

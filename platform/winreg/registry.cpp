@@ -356,6 +356,38 @@ LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD /*Reserved*/, DWOR
     });
 }
 
+LONG RegSetStringValueA(HKEY hKey, const char* lpValueName, const char* lpText) {
+    OpenKey key;
+    LONG rc = resolve(hKey, KEY_SET_VALUE, key);
+    if (rc != ERROR_SUCCESS) {
+        return rc;
+    }
+    if (lpText == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const std::string_view text(lpText);
+    if (text.find_first_of("\r\n") != std::string_view::npos) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    Value value;
+    value.name = lpValueName == nullptr ? "" : lpValueName;
+    value.type = REG_SZ;
+    value.data.assign(text.begin(), text.end());
+    value.data.push_back(0);
+    return updateStore([&](Document& doc, bool& changed) {
+        KeyNode* node = doc.find(key.path);
+        if (node == nullptr) {
+            return ERROR_KEY_DELETED;
+        }
+        const Value* existing = node->findValue(value.name);
+        changed = existing == nullptr || existing->type != REG_SZ || existing->data != value.data;
+        if (changed) {
+            node->setValue(value);
+        }
+        return ERROR_SUCCESS;
+    });
+}
+
 LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) {
     OpenKey key;
     LONG rc = resolve(hKey, KEY_SET_VALUE, key);

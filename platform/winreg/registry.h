@@ -47,6 +47,11 @@ LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWO
 LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD Reserved, DWORD dwType,
                     const BYTE* lpData, DWORD cbData);
 
+// Sets a REG_SZ value; RegSetValueExA sets only REG_DWORD. Text with a line
+// break or a NUL cannot be kept in the store's lines and is refused
+// (ERROR_INVALID_PARAMETER). An equal value is not written again.
+LONG RegSetStringValueA(HKEY hKey, const char* lpValueName, const char* lpText);
+
 LONG RegDeleteValueA(HKEY hKey, const char* lpValueName);
 
 // Refuses a key that has subkeys (ERROR_ACCESS_DENIED), as the registry does.
