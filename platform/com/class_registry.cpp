@@ -1,19 +1,40 @@
 #include "platform/com/class_registry.h"
 
 #include "platform/com/control_library.h"
+#include "platform/com/library_loader.h"
 
 namespace brennix::com {
 
 ClassRegistry& ClassRegistry::process() {
     static ClassRegistry registry;
+    static const bool loadsOnDemand = (registry.useStoreLibraries(), true);
+    (void)loadsOnDemand;
     return registry;
+}
+
+void ClassRegistry::useStoreLibraries() {
+    if (!loader_) {
+        loader_ = std::make_shared<LibraryLoader>();
+    }
+    resolver_ = [this, loader = loader_](std::string_view identifier) {
+        return loader->load(*this, identifier);
+    };
+}
+
+std::size_t ClassRegistry::freeUnusedLibraries() {
+    return loader_ ? loader_->freeUnused(*this) : 0;
+}
+
+std::size_t ClassRegistry::loadedLibraryCount() const {
+    return loader_ ? loader_->loadedCount() : 0;
 }
 
 Status ClassRegistry::add(Registration registration) {
     if (registration.library == nullptr || registration.progId.empty()) {
         return Error::InvalidArgument;
     }
-    if (find(registration.classId.toString()) || find(registration.progId)) {
+    if (find(registration.classId.toString()) || find(registration.progId) ||
+        (!registration.typeLibraryAlias.empty() && find(registration.typeLibraryAlias))) {
         return Error::AlreadyRegistered;
     }
     classes_.push_back(std::move(registration));
@@ -39,7 +60,8 @@ std::optional<ClassRegistry::Registration> ClassRegistry::find(std::string_view 
         return std::nullopt;
     }
     for (const auto& r : classes_) {
-        if (equalsIgnoringCase(r.progId, identifier)) {
+        if (equalsIgnoringCase(r.progId, identifier) ||
+            (!r.typeLibraryAlias.empty() && equalsIgnoringCase(r.typeLibraryAlias, identifier))) {
             return r;
         }
     }

@@ -19,6 +19,7 @@
 namespace brennix::com {
 
 class ControlLibrary;
+class LibraryLoader;
 
 class ClassRegistry {
   public:
@@ -27,6 +28,7 @@ class ClassRegistry {
         std::string progId;
         std::string typeName;
         ControlLibrary* library = nullptr;
+        std::string typeLibraryAlias{};  // "TRENDWICKLib.Chart", found like the progId
     };
     using LibraryResolver = std::function<Status(std::string_view identifier)>;
 
@@ -40,7 +42,8 @@ class ClassRegistry {
     Status add(Registration registration);
     Status remove(const ClassId& classId);
 
-    // identifier: a programmatic identifier or a class identifier in braces.
+    // identifier: a programmatic identifier, a type-library alias or a class
+    // identifier in braces.
     std::optional<Registration> find(std::string_view identifier) const;
     Result<ClassId> classIdOf(std::string_view progId) const;
     const std::vector<Registration>& classes() const { return classes_; }
@@ -50,9 +53,22 @@ class ClassRegistry {
 
     void setLibraryResolver(LibraryResolver resolver) { resolver_ = std::move(resolver); }
 
+    // Loads libraries on demand from the class keys in the device store: an
+    // identifier nobody registered is looked up there, the library named
+    // there is loaded and its classes registered here. The process registry
+    // does this from the start. lastClassError() tells why a load failed.
+    void useStoreLibraries();
+    // Unloads the libraries loaded on demand that hold no object, class
+    // object or server lock; their classes leave this registry. Returns how
+    // many were unloaded. Libraries still in use stay, also when the
+    // registry goes.
+    std::size_t freeUnusedLibraries();
+    std::size_t loadedLibraryCount() const;
+
   private:
     std::vector<Registration> classes_;
     LibraryResolver resolver_;
+    std::shared_ptr<LibraryLoader> loader_;
 };
 
 }  // namespace brennix::com

@@ -51,8 +51,49 @@ void ClassFactory::lockServer(bool lock) {
     }
 }
 
+ClassEntry ClassEntry::withInterfaces(std::string dispatch, std::string events,
+                                      std::string dispatchIid, std::string eventsIid) && {
+    dispatchName = std::move(dispatch);
+    eventsName = std::move(events);
+    dispatchId = std::move(dispatchIid);
+    eventsId = std::move(eventsIid);
+    return std::move(*this);
+}
+
+ClassEntry ClassEntry::inTypeLibrary(std::string name) && {
+    typeLibrary = std::move(name);
+    return std::move(*this);
+}
+
+std::string ClassEntry::coclassName() const {
+    constexpr std::string_view kPrefix = "_D";
+    std::string_view name = dispatchName;
+    if (name.substr(0, kPrefix.size()) == kPrefix) {
+        name.remove_prefix(kPrefix.size());
+    }
+    return std::string(name);
+}
+
+std::string ClassEntry::typeLibraryAlias() const {
+    std::string coclass = coclassName();
+    if (typeLibrary.empty() || coclass.empty()) {
+        return {};
+    }
+    return typeLibrary + "." + coclass;
+}
+
 ControlLibrary::ControlLibrary(std::string name, std::vector<ClassEntry> classes)
     : name_(std::move(name)), classes_(std::move(classes)) {}
+
+ControlLibrary::ControlLibrary(std::string name, TypeLibraryInfo typeLibrary,
+                               std::vector<ClassEntry> classes)
+    : name_(std::move(name)), typeLibrary_(std::move(typeLibrary)), classes_(std::move(classes)) {
+    for (auto& entry : classes_) {
+        if (entry.typeLibrary.empty()) {
+            entry.typeLibrary = typeLibrary_.name;
+        }
+    }
+}
 
 Status ControlLibrary::registerServer() {
     return registerServer(ClassRegistry::process());
@@ -69,13 +110,17 @@ Status ControlLibrary::registerServer(ClassRegistry& registry) {
         if (!id || entry.progId.empty()) {
             return Error::InvalidArgument;
         }
-        for (const auto& identifier : {entry.classId, entry.progId}) {
+        const std::string alias = entry.typeLibraryAlias();
+        for (const auto& identifier : {entry.classId, entry.progId, alias}) {
+            if (identifier.empty()) {
+                continue;
+            }
             auto existing = registry.find(identifier);
             if (existing && existing->library != this) {
                 return Error::AlreadyRegistered;
             }
         }
-        pending.push_back({*id, entry.progId, entry.typeName, this});
+        pending.push_back({*id, entry.progId, entry.typeName, this, alias});
     }
     for (auto& registration : pending) {
         if (!registry.find(registration.classId.toString())) {

@@ -18,6 +18,7 @@
 
 #include "platform/com/class_id.h"
 #include "platform/com/control.h"
+#include "platform/com/server_registration.h"
 
 namespace brennix::com {
 
@@ -29,12 +30,40 @@ struct ClassEntry {
     std::string progId;
     std::string typeName;
     std::function<std::shared_ptr<Control>()> create;
+    // Type-library identities; empty where a class has none. The interface
+    // identifiers, "{...}", are optional.
+    std::string dispatchName{};  // "_DChart"
+    std::string eventsName{};    // "_DChartEvents"
+    std::string typeLibrary{};   // "TRENDWICKLib"
+    std::string dispatchId{};
+    std::string eventsId{};
 
     template <class T>
     static ClassEntry of(std::string classId, std::string progId, std::string typeName) {
         return {std::move(classId), std::move(progId), std::move(typeName),
                 [] { return std::shared_ptr<Control>(createControl<T>()); }};
     }
+
+    //   ClassEntry::of<CChartCtrl>("{27F9B3EA-...}", "TRENDWICK.ChartCtrl.1", "Chart Control 1.0")
+    //       .withInterfaces("_DChart", "_DChartEvents")
+    //       .inTypeLibrary("TRENDWICKLib")
+    ClassEntry withInterfaces(std::string dispatch, std::string events,
+                              std::string dispatchIid = {}, std::string eventsIid = {}) &&;
+    ClassEntry inTypeLibrary(std::string name) &&;
+
+    // The name the type library gives the class: the dispatch interface's
+    // name without its "_D" ("Chart"); empty without a dispatch interface.
+    std::string coclassName() const;
+    // "TRENDWICKLib.Chart", which creates the same class as the programmatic
+    // identifier; empty without a type library or a dispatch interface.
+    std::string typeLibraryAlias() const;
+};
+
+// The type library of a control library, as it is registered.
+struct TypeLibraryInfo {
+    std::string name;     // "TRENDWICKLib"
+    std::string libId{};  // "{...}", optional
+    std::string version = "1.0";
 };
 
 // Keeps a library loaded while it lives.
@@ -68,8 +97,11 @@ class ClassFactory {
 class ControlLibrary {
   public:
     ControlLibrary(std::string name, std::vector<ClassEntry> classes);
+    // Classes without a type library of their own are in `typeLibrary`.
+    ControlLibrary(std::string name, TypeLibraryInfo typeLibrary, std::vector<ClassEntry> classes);
 
     const std::string& name() const { return name_; }
+    const TypeLibraryInfo& typeLibrary() const { return typeLibrary_; }
     const std::vector<ClassEntry>& classes() const { return classes_; }
 
     // Registering twice is harmless; a class identifier or programmatic
@@ -88,6 +120,7 @@ class ControlLibrary {
     friend class LibraryLock;
     friend class ClassFactory;
     std::string name_;
+    TypeLibraryInfo typeLibrary_;
     std::vector<ClassEntry> classes_;
     int locks_ = 0;
     int serverLocks_ = 0;
@@ -96,13 +129,16 @@ class ControlLibrary {
 }  // namespace brennix::com
 
 // The C entry points of a control library, named as the platform names them.
-// DllGetClassObject hands out the class object through *factory.
+// DllRegisterServer registers the classes in the process and writes their
+// keys in the store with this library's file; DllUnregisterServer undoes
+// both. DllGetClassObject hands out the class object through *factory.
+// BrennixControlLibrary is what on-demand loading registers the classes with.
 #define BRENNIX_CONTROL_LIBRARY_ENTRY_POINTS(library)                                  \
     extern "C" __attribute__((visibility("default"))) int DllRegisterServer() {        \
-        return (library).registerServer().code();                                      \
+        return ::brennix::com::registerLibraryServer(library, &(library)).code();      \
     }                                                                                  \
     extern "C" __attribute__((visibility("default"))) int DllUnregisterServer() {      \
-        return (library).unregisterServer().code();                                    \
+        return ::brennix::com::unregisterLibraryServer(library, &(library)).code();    \
     }                                                                                  \
     extern "C" __attribute__((visibility("default"))) int DllCanUnloadNow() {          \
         return (library).canUnloadNow() ? 0 : 1;                                       \
@@ -122,4 +158,8 @@ class ControlLibrary {
         }                                                                              \
         *factory = std::move(*object);                                                 \
         return 0;                                                                      \
+    }                                                                                  \
+    extern "C" __attribute__((visibility("default"))) ::brennix::com::ControlLibrary*  \
+    BrennixControlLibrary() {                                                          \
+        return &(library);                                                             \
     }

@@ -34,6 +34,14 @@ std::string_view errorText(Error error) {
             return "already registered";
         case Error::NoConnection:
             return "no such connection";
+        case Error::LibraryNotFound:
+            return "library not found";
+        case Error::LibraryLoadFailed:
+            return "library cannot be loaded";
+        case Error::NoEntryPoint:
+            return "library has no control-library entry points";
+        case Error::StoreFailure:
+            return "device store cannot be read or written";
     }
     return "unknown error";
 }

@@ -25,6 +25,10 @@ enum class Error : std::uint8_t {
     ClassNotRegistered,  // no class under that identifier
     AlreadyRegistered,   // a class identifier or programmatic identifier taken
     NoConnection,        // an event-sink cookie that is not connected
+    LibraryNotFound,     // the library file a class is registered with is not there
+    LibraryLoadFailed,   // the library file is there but cannot be loaded
+    NoEntryPoint,        // a library without the control-library entry points
+    StoreFailure,        // the device store could not be read or written
 };
 
 // Short English text for logs and test messages.

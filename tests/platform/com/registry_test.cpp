@@ -87,6 +87,41 @@ TEST_F(ClassRegistration, AnIdentifierHeldByAnotherLibraryIsRefusedWhole) {
     EXPECT_TRUE(registry.create("SAMPLE.SampleCtrl.1").ok());
 }
 
+TEST_F(ClassRegistration, ATypeLibraryAliasFindsTheClassAndCannotBeTakenTwice) {
+    ControlLibrary chart(
+        "trend", {"TRENDLib", "", "1.0"},
+        {ClassEntry::of<CSampleCtrl>(kOtherClass, "TREND.ChartCtrl.1", "Chart Control 1.0")
+             .withInterfaces("_DChart", "_DChartEvents")});
+    const ClassEntry& entry = chart.classes().front();
+    EXPECT_EQ(entry.typeLibrary, "TRENDLib");
+    EXPECT_EQ(entry.coclassName(), "Chart");
+    EXPECT_EQ(entry.typeLibraryAlias(), "TRENDLib.Chart");
+    ASSERT_TRUE(chart.registerServer(registry).ok());
+    EXPECT_EQ(registry.classIdOf("trendlib.chart")->toString(), kOtherClass);
+    EXPECT_TRUE(registry.create("TRENDLib.Chart").ok());
+
+    // A progId equal to that alias belongs to the class already there.
+    ControlLibrary copycat("copycat",
+                           {ClassEntry::of<CSampleCtrl>(kSampleClass, "TRENDLib.Chart", "")});
+    EXPECT_EQ(copycat.registerServer(registry).error(), Error::AlreadyRegistered);
+    EXPECT_EQ(
+        registry
+            .add({*ClassId::parse(kSampleClass), "OTHER.Ctrl.1", "", &copycat, "TREND.ChartCtrl.1"})
+            .error(),
+        Error::AlreadyRegistered);
+    ASSERT_TRUE(chart.unregisterServer(registry).ok());
+    EXPECT_FALSE(registry.find("TRENDLib.Chart").has_value());
+}
+
+TEST_F(ClassRegistration, AClassWithoutTypeLibraryOrDispatchInterfaceHasNoAlias) {
+    EXPECT_EQ(library.classes().front().typeLibraryAlias(), "");
+    auto noDispatch =
+        ClassEntry::of<CSampleCtrl>(kOtherClass, "X.Ctrl.1", "").inTypeLibrary("XLib");
+    EXPECT_EQ(noDispatch.typeLibraryAlias(), "");
+    ASSERT_TRUE(library.registerServer(registry).ok());
+    EXPECT_EQ(registry.find("SAMPLE.SampleCtrl.1")->typeLibraryAlias, "");
+}
+
 TEST_F(ClassRegistration, ALibraryWithABadClassIdentifierRegistersNothing) {
     ControlLibrary broken("broken", {ClassEntry::of<CSampleCtrl>("{123}", "BROKEN.Ctrl.1", "")});
     EXPECT_EQ(broken.registerServer(registry).error(), Error::InvalidArgument);
