@@ -9,8 +9,12 @@ namespace brennix::chart {
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "trendwick",
+        com::TypeLibraryInfo{std::string(kTypeLibrary), std::string(kTypeLibraryId), "1.0"},
         {com::ClassEntry::of<CChartCtrl>(std::string(kChartClassId), std::string(kChartProgId),
-                                         std::string(kChartTypeName))});
+                                         std::string(kChartTypeName))
+             .withInterfaces("_DChart", "_DChartEvents", std::string(kChartDispatchId),
+                             std::string(kChartEventsId))
+             .inTypeLibrary(std::string(kTypeLibrary))});
     return lib;
 }
 

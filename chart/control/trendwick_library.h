@@ -1,6 +1,6 @@
 #pragma once
-// The TRENDWICK library: its control classes and the registration entry
-// points (DllRegisterServer and the others).
+// The TRENDWICK library: its control classes, its type library and the
+// registration entry points (DllRegisterServer and the others).
 
 #include <string_view>
 
@@ -8,9 +8,14 @@
 
 namespace brennix::chart {
 
+inline constexpr std::string_view kTypeLibrary = "TRENDWICKLib";
+inline constexpr std::string_view kTypeLibraryId = "{27F9B3E3-7379-11D4-A691-0050BAA83CEA}";
+
 inline constexpr std::string_view kChartProgId = "TRENDWICK.ChartCtrl.1";
 inline constexpr std::string_view kChartClassId = "{27F9B3EA-7379-11D4-A691-0050BAA83CEA}";
 inline constexpr std::string_view kChartTypeName = "Chart Control 1.0";
+inline constexpr std::string_view kChartDispatchId = "{27F9B3E8-7379-11D4-A691-0050BAA83CEA}";
+inline constexpr std::string_view kChartEventsId = "{27F9B3E9-7379-11D4-A691-0050BAA83CEA}";
 
 com::ControlLibrary& library();
 
