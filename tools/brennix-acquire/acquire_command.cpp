@@ -9,6 +9,7 @@
 #include "platform/winreg/store_file.h"
 #include "tools/brennix-acquire/acquire_options.h"
 #include "tools/brennix-acquire/analog_input.h"
+#include "tools/brennix-acquire/chart_plot.h"
 #include "tools/brennix-acquire/default_store.h"
 #include "tools/brennix-acquire/input_scale.h"
 #include "tools/brennix-acquire/message_relay.h"
@@ -53,6 +54,7 @@ class Command {
         }
         options_ = *parsed.options;
         MessageRelay relay(t_.err, std::string(kPrefix) + "message: ");
+        relay_ = &relay;
         if (!ensureStore()) {
             return kExitFailed;
         }
@@ -255,6 +257,35 @@ class Command {
                request.count / request.rate >= kProgressAfterSeconds;
     }
 
+    bool plot(const RunResult& result) {
+        std::vector<double> volts;
+        volts.reserve(result.samples.size());
+        for (std::int32_t raw : result.samples) {
+            volts.push_back(voltsOf(raw, scale_));
+        }
+        ChartRequest chart;
+        chart.volts = volts;
+        chart.scale = scale_;
+        chart.caption = caption(result);
+        chart.path = options_.pngPath;
+        std::string error;
+        if (!plotChart(chart, *relay_, error)) {
+            t_.err << kPrefix << error << '\n';
+            return false;
+        }
+        t_.out << "chart:   " << absolute(options_.pngPath) << '\n';
+        return true;
+    }
+
+    std::string caption(const RunResult& result) const {
+        char rate[32];
+        std::snprintf(rate, sizeof rate, "%g", options_.rate);
+        return board_ + " device " + std::to_string(options_.device) + ", channel " +
+               std::to_string(options_.channel) + ": " + std::to_string(result.samples.size()) +
+               " samples at " + rate + " S/s, " + std::string(transferName(options_.transfer)) +
+               ", volts " + scale_.label;
+    }
+
     int report(const RunResult& result) {
         bool written = true;
         if (!result.samples.empty()) {
@@ -266,6 +297,9 @@ class Command {
                 t_.err << kPrefix << error << '\n';
                 written = false;
             }
+        }
+        if (options_.plot && !result.samples.empty()) {
+            written = plot(result) && written;
         }
         if (!result.complete) {
             t_.err << kPrefix << result.problem << '\n';
@@ -281,6 +315,7 @@ class Command {
     }
 
     Terminal t_;
+    const MessageRelay* relay_ = nullptr;
     AcquireOptions options_;
     std::filesystem::path storePath_;
     std::string board_;

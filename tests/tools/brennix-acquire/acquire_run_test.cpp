@@ -11,11 +11,13 @@
 #include "drivers/olmi/olmi_library.h"
 #include "drivers/senu/senu_library.h"
 #include "drivers/vexa/vexa_library.h"
+#include "platform/gfx/png_io.h"
 #include "platform/hw/clock.h"
 #include "simulator/signal_source.h"
 #include "simulator/simulator.h"
 #include "tests/daq/common/temporary_store.h"
 #include "tools/brennix-acquire/acquire_command.h"
+#include "tools/brennix-acquire/chart_plot.h"
 #include "tools/brennix-acquire/default_store.h"
 
 namespace brennix::acquire {
@@ -118,6 +120,36 @@ TEST_F(BlockRuns, AnInterruptRunOnTheVexaSineMatchesTheSimulatedSignal) {
     // 0.1 s of a 10 Hz sine: one whole period, both peaks.
     EXPECT_NEAR(lowest, -4.0, 0.01);
     EXPECT_NEAR(highest, 4.0, 0.01);
+}
+
+TEST_F(BlockRuns, TheChartShowsEverySampleOfTheRunAcrossItsScale) {
+    ASSERT_EQ(run({"-d", "1", "-s", "10000", "-n", "1000"}), kExitOk) << err.str();
+    EXPECT_THAT(out.str(), HasSubstr("chart:   " + pngPath()));
+    std::string error;
+    auto png = gfx::loadPng(pngPath(), error);
+    ASSERT_TRUE(png) << error;
+    int top = png->height();
+    int bottom = -1;
+    int left = png->width();
+    int right = -1;
+    for (int y = 0; y < png->height(); ++y) {
+        for (int x = 0; x < png->width(); ++x) {
+            if (png->pixel(x, y) == gfx::toPixel(kTraceColor)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    // A whole period of +/-4 V on a +/-5 V scale: the trace spans 80 % of
+    // the plot area (which the caption and labels keep below the picture's
+    // height) and, all 1000 samples in view, nearly its width.
+    ASSERT_GE(bottom, 0);
+    double span = bottom - top;
+    EXPECT_GT(span, 0.6 * png->height());
+    EXPECT_LT(span, 0.8 * png->height());
+    EXPECT_GT(right - left, 0.85 * png->width());
 }
 
 TEST_F(BlockRuns, TheChosenRangeReachesTheVexaBlockRun) {

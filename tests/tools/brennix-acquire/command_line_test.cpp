@@ -5,6 +5,7 @@
 
 #include "tools/brennix-acquire/acquire_command.h"
 #include "tools/brennix-acquire/acquire_options.h"
+#include "tools/brennix-acquire/chart_plot.h"
 #include "tools/brennix-acquire/input_scale.h"
 
 namespace brennix::acquire {
@@ -75,6 +76,14 @@ TEST(InputScale, CodesSpanEveryRangeAndGainFromEndToEnd) {
     EXPECT_DOUBLE_EQ(gainRange(*parseGainCode("16"))->high, 0.3125);
     // Channel bits above the 12-bit code do not change the volts.
     EXPECT_DOUBLE_EQ(voltsOf(0x3000 | 2048, *gainRange(0)), voltsOf(2048, *gainRange(0)));
+}
+
+TEST(InputScale, YLabelsShowWholeVoltsMillivoltsOrMore) {
+    EXPECT_EQ(yLabelFormat(*vexaRange(0), 10), 0);  // steps of 1 V
+    EXPECT_EQ(yLabelFormat(*vexaRange(8), 10), 0);  // 2 V
+    EXPECT_EQ(yLabelFormat(*vexaRange(1), 10), 1);  // 0.5 V
+    EXPECT_EQ(yLabelFormat(*vexaRange(3), 10), 1);  // 0.125 V
+    EXPECT_EQ(yLabelFormat(*gainRange(4), 10), 3);  // 0.0625 V
 }
 
 }  // namespace
