@@ -67,7 +67,7 @@ class Command {
         }
         noteRunLength(*request);
 
-        ProgressLine line(t_.err, showsProgress(*request));
+        ProgressLine line(t_.err, showsProgress(*request), t_.errIsTerminal);
         RunResult result = runAcquisition(
             *request, relay,
             [&line](std::int32_t done, std::int32_t total) { line.update(done, total); });
@@ -76,24 +76,32 @@ class Command {
     }
 
   private:
+    // On a terminal one line rewritten in place; elsewhere a line per tenth.
     class ProgressLine {
       public:
-        ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+        ProgressLine(std::ostream& err, bool enabled, bool inPlace)
+            : err_(err), enabled_(enabled), inPlace_(inPlace) {}
         void update(std::int32_t done, std::int32_t total) {
             if (!enabled_) {
                 return;
             }
-            std::uint64_t now = hw::nowMicroseconds();
-            if (done != total && shown_ && now - last_ < kProgressEveryMicros) {
+            const long long percent = static_cast<long long>(done) * 100 / total;
+            if (inPlace_) {
+                std::uint64_t now = hw::nowMicroseconds();
+                if (done != total && shown_ && now - last_ < kProgressEveryMicros) {
+                    return;
+                }
+                last_ = now;
+            } else if (done != total && percent / 10 == lastTenth_) {
                 return;
             }
-            last_ = now;
+            lastTenth_ = percent / 10;
             shown_ = true;
-            err_ << '\r' << kPrefix << "polled " << done << " of " << total << " samples ("
-                 << static_cast<long long>(done) * 100 / total << "%)" << std::flush;
+            err_ << (inPlace_ ? "\r" : "") << kPrefix << "polled " << done << " of " << total
+                 << " samples (" << percent << "%)" << (inPlace_ ? "" : "\n") << std::flush;
         }
         void finish() {
-            if (shown_) {
+            if (shown_ && inPlace_) {
                 err_ << '\n';
             }
         }
@@ -101,8 +109,10 @@ class Command {
       private:
         std::ostream& err_;
         bool enabled_;
+        bool inPlace_;
         bool shown_ = false;
         std::uint64_t last_ = 0;
+        long long lastTenth_ = 0;
     };
 
     bool ensureStore() {

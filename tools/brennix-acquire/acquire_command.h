@@ -16,7 +16,8 @@ struct Terminal {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    bool interactive = false;  // a person can answer on `in`
+    bool interactive = false;    // a person can answer on `in`
+    bool errIsTerminal = false;  // the progress line may rewrite itself
 };
 
 // `args` excludes the program name.

@@ -220,7 +220,11 @@ TEST_F(PolledRuns, EachSampleIsTakenAtItsTimeAndALongRunShowsProgress) {
         double t = static_cast<double>(start + k * 2000) / 1e6;
         ASSERT_EQ(rows[k].raw, sim::codeForVolts(sim::signalVolts(triangle, t), -5.0, 5.0)) << k;
     }
-    EXPECT_THAT(err.str(), HasSubstr("polled 1500 of 1500 samples (100%)"));
+    // Not on a terminal: one line per tenth of the run.
+    EXPECT_THAT(err.str(), HasSubstr("polled 150 of 1500 samples (10%)\n"));
+    EXPECT_THAT(err.str(), HasSubstr("polled 1500 of 1500 samples (100%)\n"));
+    const std::string shown = err.str();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10);
 }
 
 TEST_F(PolledRuns, AShortRunShowsNoProgressLine) {
