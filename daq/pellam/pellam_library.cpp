@@ -38,7 +38,9 @@ std::span<const DriverBinding> driverBindings() {
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "pellam", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Pellam",
-                                   [] { return createIfAttached<CPellamCtrl>(kBindings); }}});
+                                   [] { return createIfAttached<CPellamCtrl>(kBindings); }}
+                       .withInterfaces("_DPellam", "_DPellamEvents")
+                       .inTypeLibrary("PELLAMLib")});
     return lib;
 }
 

@@ -12,9 +12,10 @@ std::span<const DriverBinding> driverBindings() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "quillet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet", [] {
-                                        return createIfAttached<CQuilletCtrl>(driverBindings());
-                                    }}});
+        "quillet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet",
+                                    [] { return createIfAttached<CQuilletCtrl>(driverBindings()); }}
+                        .withInterfaces("_DQuillet", "_DQuilletEvents")
+                        .inTypeLibrary("QUILLETLib")});
     return lib;
 }
 

@@ -12,9 +12,10 @@ std::span<const DriverBinding> driverBindings() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "rastow", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow", [] {
-                                       return createIfAttached<CRastowCtrl>(driverBindings());
-                                   }}});
+        "rastow", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow",
+                                   [] { return createIfAttached<CRastowCtrl>(driverBindings()); }}
+                       .withInterfaces("_DRastow", "_DRastowEvents")
+                       .inTypeLibrary("RASTOWLib")});
     return lib;
 }
 

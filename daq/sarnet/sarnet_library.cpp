@@ -12,9 +12,10 @@ std::span<const DriverBinding> driverBindings() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "sarnet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Sarnet", [] {
-                                       return createIfAttached<CSarnetCtrl>(driverBindings());
-                                   }}});
+        "sarnet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Sarnet",
+                                   [] { return createIfAttached<CSarnetCtrl>(driverBindings()); }}
+                       .withInterfaces("_DSarnet", "_DSarnetEvents")
+                       .inTypeLibrary("SARNETLib")});
     return lib;
 }
 

@@ -12,9 +12,10 @@ std::span<const DriverBinding> driverBindings() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "tolvan", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Tolvan", [] {
-                                       return createIfAttached<CTolvanCtrl>(driverBindings());
-                                   }}});
+        "tolvan", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Tolvan",
+                                   [] { return createIfAttached<CTolvanCtrl>(driverBindings()); }}
+                       .withInterfaces("_DTolvan", "_DTolvanEvents")
+                       .inTypeLibrary("TOLVANLib")});
     return lib;
 }
 

@@ -188,6 +188,7 @@ TEST_F(PellamClass, IsCreatedByItsProgrammaticIdentifier) {
     ASSERT_TRUE(pellam::library().registerServer(registry));
     auto control = registry.create("PELLAM.PellamCtrl.1");
     ASSERT_TRUE(control);
+    EXPECT_TRUE(registry.create("PELLAMLib.Pellam"));
     EXPECT_NE(dynamic_cast<CPellamCtrl*>(control->get()), nullptr);
 }
 

@@ -212,6 +212,7 @@ TEST_F(QuilletClass, IsCreatedByItsProgrammaticIdentifier) {
     ASSERT_TRUE(quillet::library().registerServer(registry));
     auto control = registry.create("QUILLET.QuilletCtrl.1");
     ASSERT_TRUE(control);
+    EXPECT_TRUE(registry.create("QUILLETLib.Quillet"));
     EXPECT_NE(dynamic_cast<CQuilletCtrl*>(control->get()), nullptr);
     ASSERT_TRUE((*control)->call("AboutBox"));
     EXPECT_EQ(messages.messages().back().caption, "About Quillet Control");

@@ -225,6 +225,7 @@ TEST_F(RastowClass, IsCreatedByItsProgrammaticIdentifier) {
     ASSERT_TRUE(rastow::library().registerServer(registry));
     auto control = registry.create("RASTOW.RastowCtrl.1");
     ASSERT_TRUE(control);
+    EXPECT_TRUE(registry.create("RASTOWLib.Rastow"));
     EXPECT_NE(dynamic_cast<CRastowCtrl*>(control->get()), nullptr);
     ASSERT_TRUE((*control)->call("AboutBox"));
     EXPECT_EQ(messages.messages().back().caption, "About Rastow Control");

@@ -134,6 +134,7 @@ TEST_F(SarnetClass, IsCreatedByItsProgrammaticIdentifier) {
     ASSERT_TRUE(sarnet::library().registerServer(registry));
     auto control = registry.create("SARNET.SarnetCtrl.1");
     ASSERT_TRUE(control);
+    EXPECT_TRUE(registry.create("SARNETLib.Sarnet"));
     EXPECT_NE(dynamic_cast<CSarnetCtrl*>(control->get()), nullptr);
     ASSERT_TRUE((*control)->call("AboutBox"));
     EXPECT_EQ(messages.messages().back().caption, "About Sarnet Control");

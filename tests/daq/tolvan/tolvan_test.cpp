@@ -182,6 +182,7 @@ TEST_F(TolvanClass, IsCreatedByItsProgrammaticIdentifier) {
     ASSERT_TRUE(tolvan::library().registerServer(registry));
     auto control = registry.create("TOLVAN.TolvanCtrl.1");
     ASSERT_TRUE(control);
+    EXPECT_TRUE(registry.create("TOLVANLib.Tolvan"));
     EXPECT_NE(dynamic_cast<CTolvanCtrl*>(control->get()), nullptr);
     ASSERT_TRUE((*control)->call("AboutBox"));
     EXPECT_EQ(messages.messages().back().caption, "About Tolvan Control");
