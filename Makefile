@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test asan-test format format-check clean
+.PHONY: all deps configure build test asan-test demo format format-check clean
 
 all: build
 
@@ -26,6 +26,20 @@ build-asan/build.ninja: | deps
 asan-test: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# brennix-acquire on the simulated boards: an interrupt run of 1000 samples at
+# 10000 per second from the sine on the Vexa board (device 1 of the default
+# store, created on first use). Builds only what the tool needs.
+DEMO_BUILD ?= build
+DEMO_OUT ?= out
+
+demo: deps
+	@test -f $(DEMO_BUILD)/build.ninja || \
+	  cmake -S . -B $(DEMO_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENNIX_WERROR=ON
+	cmake --build $(DEMO_BUILD) --target brennix-acquire -j $(JOBS)
+	@mkdir -p $(DEMO_OUT)
+	$(DEMO_BUILD)/bin/brennix-acquire --create-store --device 1 --channel 0 --mode interrupt \
+	  --rate 10000 --count 1000 --csv $(DEMO_OUT)/acquisition.csv --png $(DEMO_OUT)/acquisition.png
 
 format:
 	@bash scripts/format.sh fix
