@@ -11,6 +11,8 @@ void PenPainter::configure(const PenSetup& setup) {
     paintGaps_ = setup.paintGaps;
     phase_ = 0;
     disc_.clear();
+    discX0_ = 0;
+    discX1_ = 0;
     if (setup.style == PenStyle::Null) {
         mode_ = Mode::Null;
         return;
@@ -41,6 +43,8 @@ void PenPainter::configure(const PenSetup& setup) {
             }
             if (any) {
                 disc_.push_back({dy, x0, x1});
+                discX0_ = std::min(discX0_, x0);
+                discX1_ = std::max(discX1_, x1);
             }
         }
         return;
@@ -88,9 +92,58 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
         }
         case Mode::Wide: {
             const Rect reach = t.bounds().deflated(-width_, -width_);
+            if ((a.x == b.x) != (a.y == b.y)) {
+                wideStraight(t, a, b, reach);
+                return;
+            }
             stepLine(a, b, reach, [&](int x, int y, std::int64_t) { stamp(t, x, y); });
             return;
         }
+    }
+}
+
+void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& reach) {
+    const bool horizontal = a.y == b.y;
+    const std::int64_t from = horizontal ? a.x : a.y;
+    const std::int64_t to = horizontal ? b.x : b.y;
+    const int across = horizontal ? a.y : a.x;
+    // The stamped path pixels: from up to to, to excluded, inside the reach.
+    std::int64_t lo = from < to ? from : to + 1;
+    std::int64_t hi = from < to ? to - 1 : from;
+    lo = std::max<std::int64_t>(lo, horizontal ? reach.left : reach.top);
+    hi = std::min<std::int64_t>(hi, (horizontal ? reach.right : reach.bottom) - 1);
+    const bool acrossInside = horizontal ? across >= reach.top && across < reach.bottom
+                                         : across >= reach.left && across < reach.right;
+    if (lo > hi || !acrossInside || disc_.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(lo);
+    const int last = static_cast<int>(hi);
+    if (horizontal) {
+        // Each disc row sweeps one span along the path.
+        for (const DiscRow& r : disc_) {
+            t.span(across + r.dy, first + r.x0, last + r.x1, color_);
+        }
+        return;
+    }
+    // Going down a column, a row meets the disc rows whose centres lie on the
+    // path; their spans all share the centre column, so they join into one.
+    const int dyMin = disc_.front().dy;
+    const int dyMax = disc_.back().dy;
+    for (int y = first + dyMin; y <= last + dyMax; ++y) {
+        if (y - last <= dyMin && y - first >= dyMax) {
+            t.span(y, across + discX0_, across + discX1_, color_);
+            continue;
+        }
+        int x0 = discX1_;
+        int x1 = discX0_;
+        for (const DiscRow& r : disc_) {
+            if (r.dy >= y - last && r.dy <= y - first) {
+                x0 = std::min(x0, r.x0);
+                x1 = std::max(x1, r.x1);
+            }
+        }
+        t.span(y, across + x0, across + x1, color_);
     }
 }
 

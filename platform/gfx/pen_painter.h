@@ -53,6 +53,10 @@ class PenPainter {
             t.span(y + r.dy, x + r.x0, x + r.x1, color_);
         }
     }
+    // A wide horizontal or vertical segment as spans: the same pixels as a
+    // stamp per path pixel, for a fraction of the writes.
+    void wideStraight(RasterTarget& t, Point a, Point b, const Rect& reach);
+
     void patterned(RasterTarget& t, int x, int y) {
         if (phase_ < on_) {
             t.put(x, y, color_);
@@ -73,6 +77,8 @@ class PenPainter {
     int period_ = 1;
     int phase_ = 0;
     std::vector<DiscRow> disc_;
+    int discX0_ = 0;  // the widest row of the disc
+    int discX1_ = 0;
 };
 
 }  // namespace brennix::gfx
