@@ -21,7 +21,9 @@ class TraceWalk {
           axis_(band.left, band.right, history.startNum(), history.viewNum()),
           painter_(canvas, band, style, YScale(max, min, band.top, band.bottom)),
           length_(history.ringLength()),
-          windowFirst_(std::max<std::int64_t>(history.startNum(), 0)) {}
+          windowFirst_(std::max<std::int64_t>(history.startNum(), 0)) {
+        painter_.batchColumns(true);
+    }
 
     void walk(bool everyPosition) {
         for (const TraceRun& run : trace_.runs()) {
@@ -33,6 +35,7 @@ class TraceWalk {
                 walkByColumns(run);
             }
         }
+        painter_.flush();
     }
 
   private:
@@ -47,6 +50,7 @@ class TraceWalk {
             painter_.setPrevious(px, history_.sampleAt(plot_, *trace_.bridgeCell));
         }
         if (trace_.cursor.contains(s)) {
+            painter_.flush();
             drawSweepCursor(canvas_, band_, x);
         }
         painter_.point(x, valueAt(run, s));

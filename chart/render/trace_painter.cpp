@@ -87,7 +87,46 @@ bool TracePainter::point(int x, double value) {
     return drawn;
 }
 
+void TracePainter::batchColumns(bool on) {
+    flush();
+    batchable_ = on && linePen_.style == gfx::PenStyle::Solid && linePen_.width <= 1 &&
+                 style_.Interp == IP_Direct;
+}
+
+void TracePainter::flush() {
+    if (!held_) {
+        return;
+    }
+    const ColumnRun run = *held_;
+    held_.reset();
+    const gfx::Pen old = canvas_.selectPen(linePen_);
+    lines(canvas_, {{run.x, run.first}, {run.x, run.last + 1}});
+    canvas_.selectPen(old);
+}
+
+bool TracePainter::batched(const Pixel& from, int x, int y) {
+    if (!batchable_ || from.x != x) {
+        return false;
+    }
+    const int py = static_cast<int>(from.y);
+    if (py == y) {
+        return false;  // no pixels, so nothing held needs drawing first
+    }
+    // A thin line leaves out its end pixel.
+    const int first = py < y ? py : y + 1;
+    const int last = py < y ? y - 1 : py;
+    if (held_ && held_->x == x && first <= held_->last + 1 && last >= held_->first - 1) {
+        held_->first = std::min(held_->first, first);
+        held_->last = std::max(held_->last, last);
+        return true;
+    }
+    flush();
+    held_ = ColumnRun{x, first, last};
+    return true;
+}
+
 void TracePainter::fill(const Pixel& from, int x, int y) {
+    flush();
     const int base = scale_.fillBase(style_.FillBase);
     const Selection selection(canvas_, {gfx::PenStyle::Solid, 1, style_.FillColor},
                               {gfx::BrushStyle::Solid, style_.FillColor});
@@ -101,6 +140,12 @@ void TracePainter::fill(const Pixel& from, int x, int y) {
 }
 
 void TracePainter::line(const Pixel& from, int x, int y) {
+    if (batched(from, x, y)) {
+        return;
+    }
+    if (from.x != x || from.y != y) {
+        flush();
+    }
     const gfx::Pen old = canvas_.selectPen(linePen_);
     const int py = static_cast<int>(from.y);
     switch (style_.Interp) {
@@ -118,6 +163,7 @@ void TracePainter::line(const Pixel& from, int x, int y) {
 }
 
 void TracePainter::marker(int x, int y) {
+    flush();
     const gfx::Pen pen{gfx::PenStyle::Solid, 1, style_.PointColor};
     const gfx::Brush solid{gfx::BrushStyle::Solid, style_.PointColor};
     const gfx::Brush hollow{gfx::BrushStyle::Null, style_.PointColor};

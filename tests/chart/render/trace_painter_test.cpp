@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "chart/render/trace_painter.h"
+#include "platform/gfx/raster_canvas.h"
 #include "platform/gfx/recording_canvas.h"
 
 namespace brennix::chart {
@@ -255,6 +258,75 @@ TEST_F(TraceTest, TheChartBreaksTheLineAtASkippedPointAndTheGraphBridgesIt) {
     canvas_.clear();
     drawPoints({{10, 5}, {30, 50}, {60, 2}}, 10, 0, PreviousPoint::DrawnOnly);
     EXPECT_EQ(linesIn(kLine).back(), (Points{{10, 70}, {60, 100}}));
+}
+
+}  // namespace
+}  // namespace brennix::chart
+
+// Thousands of points in a few columns: held column runs must paint exactly
+// what one line per point paints.
+
+namespace brennix::chart {
+namespace {
+
+constexpr gfx::Rect kDenseBand{4, 10, 60, 70};
+constexpr gfx::ColorRef kCrossing = gfx::rgb(0, 0, 200);
+
+struct DensePoint {
+    int x;
+    double value;
+    bool crossLine;  // another colour drawn over the column before this point
+};
+
+std::vector<DensePoint> densePoints(std::mt19937& rng) {
+    std::uniform_real_distribution<double> value(-2.0, 12.0);  // some out of band
+    std::uniform_int_distribution<int> perColumn(0, 40);
+    std::bernoulli_distribution steady(0.3);
+    std::bernoulli_distribution cross(0.02);
+    std::vector<DensePoint> points;
+    double last = 5.0;
+    for (int x = kDenseBand.left; x < kDenseBand.right; x += 1 + static_cast<int>(rng() % 3)) {
+        for (int i = perColumn(rng); i >= 0; --i) {
+            last = steady(rng) ? last : value(rng);
+            points.push_back({x, last, cross(rng)});
+        }
+    }
+    return points;
+}
+
+gfx::Bitmap paint(const PlotStyle& style, const std::vector<DensePoint>& points, bool batch) {
+    gfx::RasterCanvas canvas({70, 80});
+    TracePainter painter(canvas, kDenseBand, style,
+                         YScale(10, 0, kDenseBand.top, kDenseBand.bottom));
+    painter.batchColumns(batch);
+    for (const DensePoint& p : points) {
+        if (p.crossLine) {
+            painter.flush();
+            const gfx::Pen old = canvas.selectPen({gfx::PenStyle::Solid, 2, kCrossing});
+            canvas.moveTo({p.x, kDenseBand.top});
+            canvas.lineTo({p.x, kDenseBand.bottom});
+            canvas.selectPen(old);
+        }
+        painter.point(p.x, p.value);
+    }
+    painter.flush();
+    return canvas.bitmap();
+}
+
+TEST(ColumnBatching, PaintsTheSamePixelsAsALinePerPointInEveryStyle) {
+    std::mt19937 rng(8122026);
+    for (int round = 0; round < 300; ++round) {
+        PlotStyle style;
+        style.LineColor = kLine;
+        style.LineStyle = static_cast<std::int16_t>(round % 3);
+        style.LineWidth = static_cast<std::int16_t>(round % 5 == 0 ? 3 : round % 2);
+        style.Interp = static_cast<std::int16_t>(round % 7 == 0 ? IP_XY : IP_Direct);
+        style.PointStyle = static_cast<std::int16_t>(round % 11 == 0 ? 1 : 0);
+        style.FillBase = round % 13 == 0 ? std::int16_t{FB_Zero} : style.FillBase;
+        const auto points = densePoints(rng);
+        ASSERT_TRUE(paint(style, points, true) == paint(style, points, false))
+            << "round " << round << " with " << points.size() << " points";
+    }
 }
 
 }  // namespace
