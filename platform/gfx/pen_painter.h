@@ -23,6 +23,7 @@ struct PenSetup {
     Pixel color = 0xFF000000U;
     Pixel gapColor = 0xFFFFFFFFU;
     bool paintGaps = true;
+    bool operator==(const PenSetup&) const = default;
 };
 
 class PenPainter {

@@ -34,6 +34,17 @@ void RasterCanvas::configurePen() {
     setup.color = pixelOf(pen_.color);
     setup.gapColor = pixelOf(backgroundColor_);
     setup.paintGaps = backgroundMode_ == BackgroundMode::Opaque;
+    if (configured_ && setup == setup_) {
+        return;
+    }
+    std::swap(painter_, sparePainter_);
+    std::swap(setup_, spareSetup_);
+    const bool wasConfigured = std::exchange(configured_, true);
+    if (spareReady_ && setup == setup_) {
+        return;
+    }
+    spareReady_ = wasConfigured;
+    setup_ = setup;
     painter_.configure(setup);
 }
 

@@ -83,6 +83,13 @@ class RasterCanvas final : public Canvas {
     Point position_;
 
     PenPainter painter_;
+    // The pen selected before, kept ready: callers switch back and forth
+    // between two pens for every line.
+    PenPainter sparePainter_;
+    PenSetup setup_;
+    PenSetup spareSetup_;
+    bool configured_ = false;
+    bool spareReady_ = false;
     Pixel brushPixel_ = 0;
     bool brushSolid_ = true;
     mutable const FaceInstance* face_ = nullptr;

@@ -192,6 +192,20 @@ TEST_F(PatternTest, EachLineToRestartsThePattern) {
     EXPECT_EQ(row().substr(0, 9), "###b###br");
 }
 
+TEST_F(PatternTest, PensSwitchedBackAndForthKeepTheirPatternAndTheLatestBackground) {
+    const Pen dotted{PenStyle::Dot, 1, kBlue};
+    canvas_.selectPen(dotted);
+    canvas_.selectPen({PenStyle::Solid, 1, kBlack});
+    canvas_.selectPen(dotted);
+    canvas_.moveTo({0, 1});
+    canvas_.lineTo({8, 1});
+    canvas_.setBackgroundColor(kBlack);
+    canvas_.setBackgroundColor(kRed);
+    canvas_.moveTo({10, 1});
+    canvas_.lineTo({18, 1});
+    EXPECT_EQ(row().substr(0, 19), "bbb...bbrrbbbrrrbbr");
+}
+
 TEST_F(PatternTest, APolylineRunsThePatternOnAcrossItsSegments) {
     canvas_.selectPen({PenStyle::Dot, 1, kBlack});
     canvas_.setBackgroundColor(kBlue);
