@@ -2,6 +2,7 @@
 
 #include "daq/common/io_messages.h"
 #include "daq/common/mavo_ports.h"
+#include "daq/common/port_reads.h"
 #include "daq/rastow/rastow_ctrl.h"
 #include "daq/rastow/rastow_messages.h"
 #include "drivers/dorv/dorv.h"
@@ -23,17 +24,6 @@ namespace brennix::daq::rastow {
 
 namespace {
 
-using ByteRead = std::int32_t (*)(std::int32_t, std::uint8_t*);
-
-std::int32_t readByte(ByteRead read, std::int32_t port, std::int32_t& value) {
-    std::uint8_t byte = 0;
-    std::int32_t rc = read(port, &byte);
-    if (rc == 0) {
-        value = byte;
-    }
-    return rc;
-}
-
 std::int32_t portNumberError() {
     com::showMessage(daq::text::kPortNumberError);
     return -1;
@@ -54,18 +44,6 @@ std::int32_t writeTepaBHalf(std::int32_t port, std::int32_t value) {
         return portNumberError();
     }
     return W_TepaB_DO(word);
-}
-
-std::int32_t readBackTepaBHalf(std::int32_t port, std::int32_t& value) {
-    if (port != 0 && port != 1) {
-        return portNumberError();
-    }
-    std::uint16_t word = 0;
-    std::int32_t rc = W_TepaB_Read_Back(&word);
-    if (rc == 0) {
-        value = port == 0 ? (word & 0xFF) : (word >> 8);
-    }
-    return rc;
 }
 
 }  // namespace
@@ -114,26 +92,20 @@ std::int32_t CRastowCtrl::WritePort(std::int32_t port, std::int32_t value) {
 std::int32_t CRastowCtrl::ReadBackPort(std::int32_t port, std::int32_t& value) {
     switch (board().value_or(Board::Zolt)) {
         case Board::Kilp:
-            return readByte(W_Kilp_Read_Back, port, value);
+            return ports::readByte(W_Kilp_Read_Back, port, value);
         case Board::Mavo:
             return mavo::readPort(W_Mavo_Read_Back, port, value,
                                   {text::kReadBackHighError, text::kReadBackLowError});
         case Board::Rulk:
-            return readByte(W_Rulk_Read_Back, port, value);
+            return ports::readByte(W_Rulk_Read_Back, port, value);
         case Board::Nilb:
-            return readByte(W_Nilb_Read_Back, port, value);
+            return ports::readByte(W_Nilb_Read_Back, port, value);
         case Board::Pruv:
-            return readByte(W_Pruv_Read_Back, port, value);
-        case Board::Tepa: {
-            std::uint8_t byte = 0;
-            std::int32_t rc = W_Tepa_Read_Back(&byte);
-            if (rc == 0) {
-                value = byte;
-            }
-            return rc;
-        }
+            return ports::readByte(W_Pruv_Read_Back, port, value);
+        case Board::Tepa:
+            return ports::readSinglePort(W_Tepa_Read_Back, value);
         case Board::TepaB:
-            return readBackTepaBHalf(port, value);
+            return ports::readWordHalf(W_TepaB_Read_Back, port, value);
         default:
             // No read-back on this board.
             return -1;
