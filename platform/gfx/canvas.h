@@ -8,6 +8,7 @@
 // colour draws black.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -92,6 +93,16 @@ class Canvas {
     virtual void lineTo(Point p) = 0;
     virtual Point currentPosition() const = 0;
     virtual void polyline(std::span<const Point> points) = 0;
+    // The pixels a lineTo from `from` to `to` would paint with pen, where
+    // they are one solid rectangle (not clipped to the surface); nothing
+    // where they are not or the surface cannot tell. Lets a caller that
+    // draws such lines side by side paint what they cover as one fill.
+    virtual std::optional<Rect> lineArea(const Pen& pen, Point from, Point to) const {
+        (void)pen;
+        (void)from;
+        (void)to;
+        return std::nullopt;
+    }
 
     // Closed figures: the brush fills the inside, then the pen draws the
     // outline. Ellipses, arcs and pies in boxes wider or higher than 32768

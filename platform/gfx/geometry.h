@@ -42,6 +42,11 @@ struct Rect {
                std::min(bottom, o.bottom)};
         return r.isEmpty() ? Rect{} : r;
     }
+    // The smallest rectangle that holds both.
+    Rect united(const Rect& o) const {
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                std::max(bottom, o.bottom)};
+    }
     Rect deflated(int dx, int dy) const { return {left + dx, top + dy, right - dx, bottom - dy}; }
     Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
 };

@@ -1,6 +1,7 @@
 #include "platform/gfx/pen_painter.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace brennix::gfx {
 
@@ -11,6 +12,7 @@ void PenPainter::configure(const PenSetup& setup) {
     paintGaps_ = setup.paintGaps;
     phase_ = 0;
     disc_.clear();
+    discSquare_ = false;
     discX0_ = 0;
     discX1_ = 0;
     if (setup.style == PenStyle::Null) {
@@ -47,6 +49,9 @@ void PenPainter::configure(const PenSetup& setup) {
                 discX1_ = std::max(discX1_, x1);
             }
         }
+        discSquare_ = std::all_of(disc_.begin(), disc_.end(), [&](const DiscRow& r) {
+            return r.x0 == discX0_ && r.x1 == discX1_;
+        });
         return;
     }
     switch (setup.style) {
@@ -72,6 +77,22 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
             return;
         case Mode::Solid: {
             const Pixel c = color_;
+            if ((a.x == b.x) != (a.y == b.y)) {
+                // Straight along a row or a column: the pixels from a up to b.
+                // Far ends are clipped first, so nothing below can overflow.
+                const auto near = [](std::int64_t v, int size) {
+                    return static_cast<int>(std::clamp<std::int64_t>(v, -1, size + 1));
+                };
+                const bool horizontal = a.y == b.y;
+                const int size = horizontal ? t.width() : t.height();
+                const std::int64_t from = horizontal ? a.x : a.y;
+                const std::int64_t to = horizontal ? b.x : b.y;
+                const int lo = near(from < to ? from : to + 1, size);
+                const int hi = near(from < to ? to : from + 1, size);
+                const int at = near(horizontal ? a.y : a.x, horizontal ? t.height() : t.width());
+                t.fill(horizontal ? Rect{lo, at, hi, at + 1} : Rect{at, lo, at + 1, hi}, c);
+                return;
+            }
             stepLine(a, b, t.bounds(),
                      [&](int x, int y, std::int64_t) { t.putUnchecked(x, y, c); });
             return;
@@ -130,9 +151,15 @@ void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& rea
     // path; their spans all share the centre column, so they join into one.
     const int dyMin = disc_.front().dy;
     const int dyMax = disc_.back().dy;
+    // Rows the whole disc sweeps over take its widest row.
+    const int fullFrom = first + dyMax;
+    const int fullTo = last + dyMin;
+    if (fullFrom <= fullTo) {
+        t.fill({across + discX0_, fullFrom, across + discX1_, fullTo + 1}, color_);
+    }
     for (int y = first + dyMin; y <= last + dyMax; ++y) {
-        if (y - last <= dyMin && y - first >= dyMax) {
-            t.span(y, across + discX0_, across + discX1_, color_);
+        if (y == fullFrom && fullFrom <= fullTo) {
+            y = fullTo;
             continue;
         }
         int x0 = discX1_;
@@ -144,6 +171,38 @@ void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& rea
             }
         }
         t.span(y, across + x0, across + x1, color_);
+    }
+}
+
+std::optional<Rect> PenPainter::lineArea(Point a, Point b) const {
+    // Beyond this the rectangle's sides could overflow; no caller needs it.
+    constexpr int kNear = 1 << 28;
+    const auto near = [](Point p) { return std::abs(p.x) < kNear && std::abs(p.y) < kNear; };
+    const bool straight = a.x == b.x || a.y == b.y;
+    if (!straight || !near(a) || !near(b)) {
+        return std::nullopt;
+    }
+    const Rect path{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
+                    std::max(a.y, b.y) + 1};
+    switch (mode_) {
+        case Mode::Solid: {
+            if (a == b) {
+                return std::nullopt;  // paints nothing
+            }
+            // The end pixel is left out.
+            const int dx = (b.x > a.x) - (b.x < a.x);
+            const int dy = (b.y > a.y) - (b.y < a.y);
+            return Rect{path.left + (dx < 0), path.top + (dy < 0), path.right - (dx > 0),
+                        path.bottom - (dy > 0)};
+        }
+        case Mode::Wide:
+            if (!discSquare_ || disc_.empty()) {
+                return std::nullopt;
+            }
+            return Rect{path.left + discX0_, path.top + disc_.front().dy, path.right - 1 + discX1_,
+                        path.bottom + disc_.back().dy};
+        default:
+            return std::nullopt;
     }
 }
 

@@ -5,6 +5,7 @@
 // joins). The pattern restarts with beginFigure().
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -38,6 +39,10 @@ class PenPainter {
     // From a towards b, b excluded (a wide pen stamps up to b-1 as well;
     // callers that end an open path there call point(b)).
     void segment(RasterTarget& t, Point a, Point b);
+    // The pixels a line from a to b paints (b too for a wide pen, as a line
+    // to it stamps its end), where they are one solid rectangle: a straight
+    // thin solid line, or a straight wide one whose disc is a square.
+    std::optional<Rect> lineArea(Point a, Point b) const;
     // One path pixel.
     void point(RasterTarget& t, Point p);
     // Consecutive path pixels.
@@ -80,6 +85,7 @@ class PenPainter {
     std::vector<DiscRow> disc_;
     int discX0_ = 0;  // the widest row of the disc
     int discX1_ = 0;
+    bool discSquare_ = false;  // every row of the disc spans discX0_ .. discX1_
 };
 
 }  // namespace brennix::gfx

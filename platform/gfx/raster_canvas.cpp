@@ -9,7 +9,7 @@
 
 namespace brennix::gfx {
 
-Pixel pixelOf(ColorRef value) {
+Pixel translatedPixelOf(ColorRef value) {
     return toPixel(translateColor(value).value_or(rgb(0, 0, 0)));
 }
 
@@ -32,24 +32,26 @@ void RasterCanvas::configurePen() {
     setup.style = pen_.style;
     setup.width = pen_.width;
     setup.color = pixelOf(pen_.color);
-    setup.gapColor = pixelOf(backgroundColor_);
+    setup.gapColor = backgroundPixel_;
     setup.paintGaps = backgroundMode_ == BackgroundMode::Opaque;
-    if (configured_ && setup == setup_) {
+    if (configured_ && setup == setups_[static_cast<std::size_t>(active_)]) {
         return;
     }
-    std::swap(painter_, sparePainter_);
-    std::swap(setup_, spareSetup_);
+    active_ ^= 1;
     const bool wasConfigured = std::exchange(configured_, true);
-    if (spareReady_ && setup == setup_) {
+    if (spareReady_ && setup == setups_[static_cast<std::size_t>(active_)]) {
         return;
     }
     spareReady_ = wasConfigured;
-    setup_ = setup;
-    painter_.configure(setup);
+    setups_[static_cast<std::size_t>(active_)] = setup;
+    painters_[static_cast<std::size_t>(active_)].configure(setup);
 }
 
 Pen RasterCanvas::selectPen(const Pen& pen) {
     const Pen previous = pen_;
+    if (pen == previous) {
+        return previous;
+    }
     pen_ = pen;
     configurePen();
     return previous;
@@ -78,6 +80,7 @@ ColorRef RasterCanvas::setTextColor(ColorRef color) {
 
 ColorRef RasterCanvas::setBackgroundColor(ColorRef color) {
     const ColorRef previous = std::exchange(backgroundColor_, color);
+    backgroundPixel_ = pixelOf(color);
     configurePen();
     return previous;
 }
@@ -98,12 +101,21 @@ Point RasterCanvas::moveTo(Point p) {
 
 void RasterCanvas::lineTo(Point p) {
     RasterTarget t(bitmap_);
-    painter_.beginFigure();
-    painter_.segment(t, position_, p);
-    if (painter_.isWide()) {
-        painter_.point(t, p);
+    painter().beginFigure();
+    painter().segment(t, position_, p);
+    if (painter().isWide()) {
+        painter().point(t, p);
     }
     position_ = p;
+}
+
+std::optional<Rect> RasterCanvas::lineArea(const Pen& pen, Point from, Point to) const {
+    PenPainter painter;
+    PenSetup setup;
+    setup.style = pen.style;
+    setup.width = pen.width;
+    painter.configure(setup);
+    return painter.lineArea(from, to);
 }
 
 void RasterCanvas::polyline(std::span<const Point> points) {
@@ -111,20 +123,20 @@ void RasterCanvas::polyline(std::span<const Point> points) {
         return;
     }
     RasterTarget t(bitmap_);
-    painter_.beginFigure();
+    painter().beginFigure();
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        painter_.segment(t, points[i], points[i + 1]);
+        painter().segment(t, points[i], points[i + 1]);
     }
-    if (painter_.isWide()) {
-        painter_.point(t, points.back());
+    if (painter().isWide()) {
+        painter().point(t, points.back());
     }
 }
 
 void RasterCanvas::closedPath(std::span<const Point> points) {
     RasterTarget t(bitmap_);
-    painter_.beginFigure();
+    painter().beginFigure();
     for (std::size_t i = 0; i < points.size(); ++i) {
-        painter_.segment(t, points[i], points[(i + 1) % points.size()]);
+        painter().segment(t, points[i], points[(i + 1) % points.size()]);
     }
 }
 
@@ -134,7 +146,7 @@ void RasterCanvas::rectangle(const Rect& rect) {
         return;
     }
     RasterTarget t(bitmap_);
-    if (painter_.isNull()) {
+    if (painter().isNull()) {
         if (brushSolid_) {
             t.fill({r.left, r.top, r.right - 1, r.bottom - 1}, brushPixel_);
         }
@@ -163,30 +175,30 @@ void RasterCanvas::ellipse(const Rect& box) {
     RasterTarget t(bitmap_);
     if (brushSolid_) {
         for (const EllipseRow& row : outline_.rows) {
-            if (painter_.isNull()) {
+            if (painter().isNull()) {
                 t.span(row.y, row.outerLeft, row.outerRight + 1, brushPixel_);
             } else {
                 t.span(row.y, row.innerLeft + 1, row.innerRight, brushPixel_);
             }
         }
     }
-    painter_.beginFigure();
-    painter_.points(t, outline_.chain);
+    painter().beginFigure();
+    painter().points(t, outline_.chain);
 }
 
 void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
     const Rect b = box.normalized();
-    if (b.isEmpty() || painter_.isNull() || !traceEllipse(b, outline_)) {
+    if (b.isEmpty() || painter().isNull() || !traceEllipse(b, outline_)) {
         return;
     }
     const ChainRun run = arcRun(outline_.chain, b, radialStart, radialEnd);
     // The final pixel of a 1-pixel arc is left out, like a line's.
-    const std::size_t count = painter_.isWide() ? run.count : run.count - 1;
+    const std::size_t count = painter().isWide() ? run.count : run.count - 1;
     RasterTarget t(bitmap_);
-    painter_.beginFigure();
+    painter().beginFigure();
     const std::size_t n = outline_.chain.size();
     for (std::size_t i = 0; i < count; ++i) {
-        painter_.point(t, outline_.chain[(run.start + i) % n]);
+        painter().point(t, outline_.chain[(run.start + i) % n]);
     }
 }
 
@@ -208,13 +220,13 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
         filler_.fill(t, scratch_, FillRule::Winding, brushPixel_);
         scratch_.pop_back();
     }
-    if (painter_.isNull() || scratch_.empty()) {
+    if (painter().isNull() || scratch_.empty()) {
         return;
     }
-    painter_.beginFigure();
-    painter_.points(t, scratch_);
-    painter_.segment(t, scratch_.back(), centre);
-    painter_.segment(t, centre, scratch_.front());
+    painter().beginFigure();
+    painter().points(t, scratch_);
+    painter().segment(t, scratch_.back(), centre);
+    painter().segment(t, centre, scratch_.front());
 }
 
 void RasterCanvas::polygon(std::span<const Point> points) {
@@ -327,7 +339,7 @@ void RasterCanvas::drawText(Point p, const Rect& clip, std::string_view utf8) {
     }
     RasterTarget t(bitmap_);
     if (backgroundMode_ == BackgroundMode::Opaque) {
-        t.fill(Rect{x, p.y, x + w, p.y + m.height}.intersected(clip), pixelOf(backgroundColor_));
+        t.fill(Rect{x, p.y, x + w, p.y + m.height}.intersected(clip), backgroundPixel_);
     }
     if (f == nullptr || clip.isEmpty()) {
         return;

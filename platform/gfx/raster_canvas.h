@@ -2,6 +2,7 @@
 // The software rasterizer: a Canvas drawing into a 32-bit Bitmap with the
 // integer pixel rules the controls lay their geometry out by.
 
+#include <array>
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
@@ -14,7 +15,12 @@
 namespace brennix::gfx {
 
 // A value that names no colour draws black.
-Pixel pixelOf(ColorRef value);
+Pixel translatedPixelOf(ColorRef value);
+// Plain colours, nearly all that is drawn, need no look-up; pens are
+// selected for every point of a trace.
+inline Pixel pixelOf(ColorRef value) {
+    return (value >> 24) == 0 ? toPixel(value) : translatedPixelOf(value);
+}
 
 class RasterCanvas final : public Canvas {
   public:
@@ -44,6 +50,7 @@ class RasterCanvas final : public Canvas {
     void lineTo(Point p) override;
     Point currentPosition() const override { return position_; }
     void polyline(std::span<const Point> points) override;
+    std::optional<Rect> lineArea(const Pen& pen, Point from, Point to) const override;
 
     void rectangle(const Rect& r) override;
     void ellipse(const Rect& box) override;
@@ -78,16 +85,17 @@ class RasterCanvas final : public Canvas {
     Font font_;
     ColorRef textColor_ = rgb(0, 0, 0);
     ColorRef backgroundColor_ = rgb(255, 255, 255);
+    Pixel backgroundPixel_ = toPixel(rgb(255, 255, 255));
     BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
     TextAlign textAlign_ = TextAlign::Left;
     Point position_;
 
-    PenPainter painter_;
-    // The pen selected before, kept ready: callers switch back and forth
-    // between two pens for every line.
-    PenPainter sparePainter_;
-    PenSetup setup_;
-    PenSetup spareSetup_;
+    // The pen in use and the one selected before it, kept ready: callers
+    // switch back and forth between two pens for every line.
+    std::array<PenPainter, 2> painters_;
+    std::array<PenSetup, 2> setups_;
+    int active_ = 0;
+    PenPainter& painter() { return painters_[static_cast<std::size_t>(active_)]; }
     bool configured_ = false;
     bool spareReady_ = false;
     Pixel brushPixel_ = 0;

@@ -47,9 +47,21 @@ class RasterTarget {
     }
     void fill(const Rect& r, Pixel p) {
         const Rect c = r.intersected(bounds());
-        for (int y = c.top; y < c.bottom; ++y) {
-            Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(y) * width_;
-            std::fill(row + c.left, row + c.right, p);
+        const int n = c.right - c.left;
+        if (n <= 0) {
+            return;
+        }
+        Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(c.top) * width_ + c.left;
+        for (int y = c.top; y < c.bottom; ++y, row += width_) {
+            // Columns a few pixels wide (cursors, wide pens going down) are
+            // cheaper written in place than handed to a fill per row.
+            if (n <= 4) {
+                for (int i = 0; i < n; ++i) {
+                    row[i] = p;
+                }
+            } else {
+                std::fill(row, row + n, p);
+            }
         }
     }
 

@@ -1,11 +1,16 @@
-// Wide horizontal and vertical segments take a span shortcut; it must give
-// exactly the pixels of a disc stamped on every path pixel.
+// Horizontal and vertical segments take a span shortcut; it must give
+// exactly the pixels of a disc stamped on every path pixel, or for a thin
+// pen those of stepping the line.
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <random>
 
+#include "platform/gfx/line_stepper.h"
 #include "platform/gfx/pen_painter.h"
+#include "platform/gfx/raster_canvas.h"
 
 namespace brennix::gfx {
 namespace {
@@ -56,6 +61,68 @@ TEST(WideStraightSegment, FarAwayEndsDrawOnlyTheVisiblePart) {
                 stamped(pen, size, {5, -40}, {5, 40}));
     EXPECT_TRUE(segment(pen, size, {2000000000, 4}, {-2000000000, 4}) ==
                 stamped(pen, size, {60, 4}, {-40, 4}));
+}
+
+TEST(ThinStraightSegment, MatchesTheSteppedLineInEveryDirectionAndClip) {
+    std::mt19937 rng(8122026);
+    const Size size{23, 17};
+    std::uniform_int_distribution<int> coord(-25, 45);
+    PenPainter pen;
+    pen.configure({PenStyle::Solid, 1, kInk});
+    for (int i = 0; i < 3000; ++i) {
+        const Point a{coord(rng), coord(rng)};
+        const int along = coord(rng);
+        const Point b = i % 2 == 0 ? Point{along, a.y} : Point{a.x, along};
+        Bitmap stepped(size.cx, size.cy);
+        RasterTarget t(stepped);
+        stepLine(a, b, t.bounds(), [&](int x, int y, std::int64_t) { t.put(x, y, kInk); });
+        ASSERT_TRUE(segment(pen, size, a, b) == stepped)
+            << "from (" << a.x << ", " << a.y << ") to (" << b.x << ", " << b.y << ")";
+    }
+    Bitmap far(size.cx, size.cy);
+    RasterTarget t(far);
+    t.fill({4, 0, 5, size.cy}, kInk);
+    EXPECT_TRUE(segment(pen, size, {4, 2147483647}, {4, -2147483647 - 1}) == far);
+}
+
+TEST(LineArea, IsExactlyWhatTheLinePaintsWhereverItIsGiven) {
+    std::mt19937 rng(31);
+    std::uniform_int_distribution<int> coord(-8, 30);
+    std::uniform_int_distribution<int> width(0, 5);
+    const std::array<PenStyle, 4> styles{PenStyle::Solid, PenStyle::Dash, PenStyle::Dot,
+                                         PenStyle::Null};
+    int given = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const Pen pen{styles[static_cast<std::size_t>(i % 4)], width(rng), rgb(200, 10, 10)};
+        const Point a{coord(rng), coord(rng)};
+        const int along = coord(rng);
+        const Point b = i % 3 == 0   ? Point{along, a.y}
+                        : i % 3 == 1 ? Point{a.x, along}
+                                     : Point{along, coord(rng)};
+        RasterCanvas drawn(Size{24, 20});
+        const std::optional<Rect> area = drawn.lineArea(pen, a, b);
+        const bool straight = a.x == b.x || a.y == b.y;
+        const bool square = pen.style != PenStyle::Null && (pen.width == 2 || pen.width == 3);
+        const bool thin = pen.style == PenStyle::Solid && pen.width <= 1 && a != b;
+        // Only straight lines can be one rectangle, and these always are.
+        EXPECT_TRUE(straight || !area);
+        if (straight && (square || thin)) {
+            EXPECT_TRUE(area) << "width " << pen.width << " (" << a.x << "," << a.y << ")";
+        }
+        if (!area) {
+            continue;
+        }
+        ++given;
+        drawn.selectPen(pen);
+        drawn.moveTo(a);
+        drawn.lineTo(b);
+        RasterCanvas filled(Size{24, 20});
+        filled.fillRect(*area, pen.color);
+        ASSERT_EQ(drawn.bitmap(), filled.bitmap())
+            << "width " << pen.width << " from (" << a.x << ", " << a.y << ") to (" << b.x << ", "
+            << b.y << ")";
+    }
+    EXPECT_GT(given, 500);
 }
 
 }  // namespace
