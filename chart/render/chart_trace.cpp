@@ -1,13 +1,18 @@
 #include "chart/render/chart_trace.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "chart/history/chart_x_axis.h"
 #include "chart/history/visible_trace.h"
+#include "chart/render/column_cover.h"
 #include "chart/render/trace_painter.h"
 
 namespace brennix::chart {
 namespace {
+
+const gfx::Pen kCursorPen{gfx::PenStyle::Solid, 2, gfx::rgb(255, 0, 0)};
 
 class TraceWalk {
   public:
@@ -35,19 +40,26 @@ class TraceWalk {
                 walkByColumns(run);
             }
         }
+        flushWash();
         painter_.flush();
     }
 
   private:
+    struct Wash {
+        gfx::Rect area;
+        int lastColumn = 0;
+        std::vector<RowRun> after;  // the last column's rows after its cursor
+    };
+
     double valueAt(const TraceRun& run, std::int64_t s) const {
         return history_.sampleAt(plot_, run.cellAt(s, length_));
     }
 
     void draw(const TraceRun& run, std::int64_t s, int x) {
+        flushWash();
         if (run.previousPage && s == run.firstPosition && trace_.bridgeCell) {
             // The old page starts from its own neighbour, not from the new page.
-            const int px = s > windowFirst_ ? axis_.x(s - 1) : x;
-            painter_.setPrevious(px, history_.sampleAt(plot_, *trace_.bridgeCell));
+            painter_.setPrevious(joinColumn(s, x), history_.sampleAt(plot_, *trace_.bridgeCell));
         }
         if (trace_.cursor.contains(s)) {
             painter_.flush();
@@ -56,6 +68,9 @@ class TraceWalk {
         painter_.point(x, valueAt(run, s));
     }
 
+    // The column of the point s joins on to.
+    int joinColumn(std::int64_t s, int x) const { return s > windowFirst_ ? axis_.x(s - 1) : x; }
+
     void walkByColumns(const TraceRun& run) {
         const std::int64_t last = run.lastPosition();
         std::int64_t s = run.firstPosition;
@@ -63,11 +78,16 @@ class TraceWalk {
             const int x = axis_.x(s);
             const std::int64_t columnEnd =
                 std::clamp(axis_.firstPositionAtOrRightOf(x + 1) - 1, s, last);
-            draw(run, s, x);
             // Past its first point a column repeats itself every ring length:
             // same cells, same neighbours, same column, same cursor.
             std::int64_t next = s + 1;
             const std::int64_t keepFrom = columnEnd - length_ + 1;
+            if (keepFrom > next && painter_.drawsOnlyThinLines()) {
+                summariseColumn(run, s, x, keepFrom, columnEnd);
+                s = columnEnd + 1;
+                continue;
+            }
+            draw(run, s, x);
             if (keepFrom > next) {
                 painter_.setPrevious(x, valueAt(run, keepFrom - 1));
                 next = keepFrom;
@@ -79,6 +99,101 @@ class TraceWalk {
         }
     }
 
+    // A column whose first point s is followed by every cell of the ring,
+    // drawn from the rows the joins cover: the ones before the cursor, the
+    // cursor, the ones after it.
+    void summariseColumn(const TraceRun& run, std::int64_t s, int x, std::int64_t keepFrom,
+                         std::int64_t columnEnd) {
+        const std::optional<std::int64_t> cursorAt = cursorBetween(keepFrom, columnEnd);
+        if (!cursorAt) {
+            draw(run, s, x);
+            painter_.columnRows(x, coverFor(cover_ ? cover_->pivot() : 0).all());
+        } else {
+            ColumnCover& cover = coverFor(run.cellAt(*cursorAt, length_));
+            const std::int32_t start = cover.indexOf(run.cellAt(keepFrom, length_));
+            const std::span<const RowRun> after = start > 0 ? cover.head(start - 1) : cover.all();
+            if (!washColumn(joinColumn(s, x), x, after)) {
+                draw(run, s, x);
+                if (start > 0) {
+                    painter_.columnRows(x, cover.tail(start));
+                }
+                painter_.flush();
+                drawSweepCursor(canvas_, band_, x);
+                painter_.columnRows(x, after);
+            }
+        }
+        painter_.setPrevious(x, valueAt(run, columnEnd));
+    }
+
+    // The position in first .. last (less than a ring apart) where the sweep
+    // cursor is drawn, if any.
+    std::optional<std::int64_t> cursorBetween(std::int64_t first, std::int64_t last) const {
+        const CursorTrain& cursor = trace_.cursor;
+        if (cursor.count <= 0) {
+            return std::nullopt;
+        }
+        const std::int64_t steps = (cursor.firstPosition - first) % cursor.period;
+        const std::int64_t at = first + (steps < 0 ? steps + cursor.period : steps);
+        if (at > last || !cursor.contains(at)) {
+            return std::nullopt;
+        }
+        return at;
+    }
+
+    // Where the surface paints the cursor as one rectangle covering its
+    // column, the column before it and the whole band, everything a crowded
+    // column draws before its cursor is hidden by it, and the rows after it
+    // are hidden by the next column's cursor. A stretch of such columns is
+    // then one fill and the last column's rows: the same pixels for a
+    // fraction of the writes. False where the column must be drawn in full.
+    bool washColumn(int joinFrom, int x, std::span<const RowRun> after) {
+        if (!cursorArea_) {
+            cursorArea_ = canvas_.lineArea(kCursorPen, {0, band_.top}, {0, band_.bottom});
+        }
+        if (!*cursorArea_) {
+            return false;
+        }
+        const gfx::Rect area = cursorArea_->value().offset(x, 0);
+        if (area.left > std::min(joinFrom, x - 1) || area.right < x + 1 || area.top > band_.top ||
+            area.bottom < band_.bottom + 1) {
+            flushWash();
+            return false;
+        }
+        if (wash_ && wash_->lastColumn >= x - 1) {
+            wash_->area = wash_->area.united(area);
+        } else {
+            flushWash();
+            wash_.emplace();
+            wash_->area = area;
+        }
+        wash_->lastColumn = x;
+        wash_->after.assign(after.begin(), after.end());
+        return true;
+    }
+
+    void flushWash() {
+        if (!wash_) {
+            return;
+        }
+        painter_.flush();
+        canvas_.fillRect(wash_->area, kCursorPen.color);
+        painter_.columnRows(wash_->lastColumn, wash_->after);
+        wash_.reset();
+    }
+
+    ColumnCover& coverFor(std::int32_t pivot) {
+        if (rows_.empty()) {
+            rows_.reserve(static_cast<std::size_t>(length_));
+            for (std::int32_t cell = 0; cell < length_; ++cell) {
+                rows_.push_back(painter_.scale().row(history_.sampleAt(plot_, cell)));
+            }
+        }
+        if (!cover_ || cover_->pivot() != pivot) {
+            cover_.emplace(rows_, band_.top, band_.bottom, pivot);
+        }
+        return *cover_;
+    }
+
     gfx::Canvas& canvas_;
     gfx::Rect band_;
     const ChartHistory& history_;
@@ -88,12 +203,16 @@ class TraceWalk {
     TracePainter painter_;
     std::int64_t length_;
     std::int64_t windowFirst_;
+    std::vector<std::int64_t> rows_;
+    std::optional<ColumnCover> cover_;
+    std::optional<std::optional<gfx::Rect>> cursorArea_;
+    std::optional<Wash> wash_;
 };
 
 }  // namespace
 
 void drawSweepCursor(gfx::Canvas& canvas, const gfx::Rect& band, int x) {
-    const gfx::Pen old = canvas.selectPen({gfx::PenStyle::Solid, 2, gfx::rgb(255, 0, 0)});
+    const gfx::Pen old = canvas.selectPen(kCursorPen);
     canvas.moveTo({x, band.top});
     canvas.lineTo({x, band.bottom});
     canvas.selectPen(old);

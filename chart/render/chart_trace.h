@@ -8,11 +8,13 @@
 
 namespace brennix::chart {
 
-// plot is 0-based; max and min are ScaleMaximum and ScaleMinimum. The work
-// is bounded by the band's width times the ring length, whatever ViewNum is,
-// and the pixels are those of drawing every position: where a column holds
-// more than a ring's worth of positions, the earlier ones only repeat draws
-// that the later ones make again.
+// plot is 0-based; max and min are ScaleMaximum and ScaleMinimum. The pixels
+// are those of drawing every position, and the work is bounded whatever
+// ViewNum is: where a column holds more than a ring's worth of positions, the
+// earlier ones only repeat draws that the later ones make again, so a column
+// costs at most a ring's worth of points; with thin solid lines and no fills
+// or markers it costs a look-up of the rows its lines cover (work per paint
+// of the order of the ring plus the band's area).
 void drawChartTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
                     const ChartHistory& history, int plot, double max, double min);
 

@@ -99,9 +99,41 @@ void TracePainter::flush() {
     }
     const ColumnRun run = *held_;
     held_.reset();
-    const gfx::Pen old = canvas_.selectPen(linePen_);
+    useLinePen();
     lines(canvas_, {{run.x, run.first}, {run.x, run.last + 1}});
-    canvas_.selectPen(old);
+}
+
+void TracePainter::useLinePen() {
+    if (!outerPen_) {
+        outerPen_ = canvas_.selectPen(linePen_);
+    } else if (canvas_.pen() != linePen_) {
+        canvas_.selectPen(linePen_);
+    }
+}
+
+TracePainter::~TracePainter() {
+    flush();
+    if (outerPen_) {
+        canvas_.selectPen(*outerPen_);
+    }
+}
+
+bool TracePainter::drawsOnlyThinLines() const {
+    const bool fills = style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity;
+    const bool marks = style_.PointStyle >= PS_EmptySquare && style_.PointStyle <= PS_Cross;
+    return style_.Interp == IP_Direct && linePen_.style == gfx::PenStyle::Solid &&
+           linePen_.width <= 1 && !fills && !marks;
+}
+
+void TracePainter::columnRows(int x, std::span<const RowRun> rows) {
+    flush();
+    if (rows.empty()) {
+        return;
+    }
+    useLinePen();
+    for (const RowRun& run : rows) {
+        lines(canvas_, {{x, run.first}, {x, run.last + 1}});
+    }
 }
 
 bool TracePainter::batched(const Pixel& from, int x, int y) {
@@ -146,7 +178,7 @@ void TracePainter::line(const Pixel& from, int x, int y) {
     if (from.x != x || from.y != y) {
         flush();
     }
-    const gfx::Pen old = canvas_.selectPen(linePen_);
+    useLinePen();
     const int py = static_cast<int>(from.y);
     switch (style_.Interp) {
         case IP_XY:
@@ -159,7 +191,6 @@ void TracePainter::line(const Pixel& from, int x, int y) {
             lines(canvas_, {{from.x, py}, {x, y}});
             break;
     }
-    canvas_.selectPen(old);
 }
 
 void TracePainter::marker(int x, int y) {

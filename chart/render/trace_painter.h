@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
+#include "chart/render/column_cover.h"
 #include "chart/render/plot_style.h"
 #include "chart/render/y_scale.h"
 #include "platform/gfx/canvas.h"
@@ -36,7 +38,16 @@ class TracePainter {
     // points flush first.
     void batchColumns(bool on);
     void flush();
-    ~TracePainter() { flush(); }
+
+    // Whether every point draws at most a thin solid straight line: no fill,
+    // no marker. Such points can be summed up column by column.
+    bool drawsOnlyThinLines() const;
+    const YScale& scale() const { return scale_; }
+    // Paints rows of column x in the line pen, as the thin lines that cover
+    // them would.
+    void columnRows(int x, std::span<const RowRun> rows);
+    // Flushes, and puts back the pen the surface had.
+    ~TracePainter();
     TracePainter(const TracePainter&) = delete;
     TracePainter& operator=(const TracePainter&) = delete;
 
@@ -53,6 +64,9 @@ class TracePainter {
         int last;
     };
     bool batched(const Pixel& from, int x, int y);
+    // Lines go out in the line pen; it stays selected between them, as most
+    // points draw nothing else.
+    void useLinePen();
 
     void fill(const Pixel& from, int x, int y);
     void line(const Pixel& from, int x, int y);
@@ -67,6 +81,7 @@ class TracePainter {
     std::optional<Pixel> previous_;
     bool batchable_ = false;
     std::optional<ColumnRun> held_;
+    std::optional<gfx::Pen> outerPen_;
 };
 
 // The pen a LineStyle and LineWidth give; unknown styles draw solid.

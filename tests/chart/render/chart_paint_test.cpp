@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <utility>
 
 #include "chart/history/chart_x_axis.h"
 #include "chart/render/chart_paint.h"
@@ -194,6 +197,63 @@ TEST(CrowdedWindows, TheLargestViewNumCostsNoMoreThanTheBandAndTheRingsCanShow) 
     // of calls each.
     EXPECT_LE(canvas.calls().size(), 41U * 129U * 8U);
     EXPECT_FALSE(canvas.calls().empty());
+}
+
+// Rings of 128 fed with a wandering trace that jumps now and then and
+// sometimes leaves the scale, so columns hold gaps, steps and breaks.
+ChartHistory wandering(std::int16_t mode, std::int32_t viewNum, int samples, unsigned seed) {
+    ChartHistory history = testing::initialised(8, mode, viewNum);
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> step(-0.4, 0.4);
+    std::uniform_int_distribution<int> event(0, 19);
+    double value = 5;
+    for (int i = 0; i < samples; ++i) {
+        std::array<double, ChartHistory::kMaxPlots> row{};
+        const int e = event(random);
+        value = e == 0 ? value + 4 * step(random) : std::clamp(value + step(random), -1.0, 11.0);
+        row[0] = e == 1 ? 25.0 : value;
+        (void)history.plotCharts(std::span<const double>(row));
+    }
+    return history;
+}
+
+TEST(CrowdedWindows, ThinLinesDrawTheSamePixelsAsVisitingEveryPositionInEveryMode) {
+    const std::array<gfx::Rect, 3> bands{{{3, 4, 43, 64}, {0, 10, 29, 17}, {5, 0, 45, 69}}};
+    PlotStyle thin;
+    thin.LineColor = gfx::rgb(10, 200, 30);
+    unsigned seed = 1;
+    for (const std::int16_t mode : {std::int16_t{UM_Sweep}, std::int16_t{UM_Strip},
+                                    std::int16_t{UM_Scope}, std::int16_t{3}}) {
+        // First sweep, the page just turned, several pages on; windows of
+        // full columns, of columns just over a ring and of the widest kind.
+        for (const int samples : {90, 128, 129, 128 * 3 + 57, 128 * 9 + 1}) {
+            for (const std::int32_t view : {20011, 5300}) {
+                const ChartHistory history = wandering(mode, view, samples, seed++);
+                for (const gfx::Rect& band : bands) {
+                    for (const auto& [max, min] : {std::pair{10.0, 0.0}, std::pair{0.0, 10.0}}) {
+                        thin.LineWidth = static_cast<std::int16_t>(seed % 2);
+                        gfx::RasterCanvas fast({50, 70});
+                        gfx::RasterCanvas slow({50, 70});
+                        drawChartTrace(fast, band, thin, history, 0, max, min);
+                        drawChartTraceEveryPosition(slow, band, thin, history, 0, max, min);
+                        ASSERT_EQ(fast.bitmap(), slow.bitmap())
+                            << "mode " << mode << ", " << samples << " samples, ViewNum " << view
+                            << ", band from row " << band.top << ", max " << max;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(CrowdedWindows, ThinLinesAtTheLargestViewNumTakeAFewCallsAColumn) {
+    const ChartHistory history = wandering(UM_Sweep, 2147483647, 128 * 5 + 31, 7);
+    gfx::RecordingCanvas canvas({50, 70}, kMeasure);
+    drawChartTrace(canvas, {3, 4, 43, 64}, PlotStyle{}, history, 0, 10, 0);
+    const auto lines = canvas.callsOf(CallKind::LineTo);
+    // Every column shows the cursor and some of the trace.
+    EXPECT_GE(lines.size(), 41U * 2U);
+    EXPECT_LE(canvas.calls().size(), 41U * 64U);
 }
 
 }  // namespace
