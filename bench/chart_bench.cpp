@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "chart/control/chart_ctrl.h"
@@ -67,8 +68,14 @@ struct BusyChart {
 // Paints after enough samples that the rings are full, a sweep has its
 // previous page behind the cursor and each mode shows a whole window (about
 // 1000 points a plot, the scope's page nearly full).
-void repaint(benchmark::State& state, std::int16_t mode, std::int32_t viewNum) {
+void repaint(benchmark::State& state, std::int16_t mode, std::int32_t viewNum,
+             bool decorated = false) {
     BusyChart busy(mode, viewNum);
+    for (int p = 1; decorated && p <= kPlots; ++p) {
+        // Solid circles on every point and fills down to zero.
+        busy.put(("PointStyle" + std::to_string(p)).c_str(), std::int16_t{6});
+        busy.put(("FillBase" + std::to_string(p)).c_str(), std::int16_t{1});
+    }
     busy.fill(3000);
     if (!busy.ok || !busy.messages.messages().empty()) {
         state.SkipWithError("the chart refused its setup");
@@ -98,6 +105,12 @@ void BM_RepaintScopeWidestView(benchmark::State& s) {
 }
 void BM_RepaintSweepWidestView(benchmark::State& s) {
     repaint(s, 2, 2147483647);
+}
+void BM_RepaintSweepMarkersAndFills(benchmark::State& s) {
+    repaint(s, 2, 1000, true);
+}
+void BM_RepaintSweepWidestViewMarkersAndFills(benchmark::State& s) {
+    repaint(s, 2, 2147483647, true);
 }
 
 // Appends without a repaint in between; a host builds a new array per call,
@@ -144,6 +157,8 @@ BENCHMARK(BM_RepaintSweep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintStripWidestView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintScopeWidestView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintSweepWidestView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintSweepMarkersAndFills)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintSweepWidestViewMarkersAndFills)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlotChartsStrip);
 BENCHMARK(BM_PlotChartsScope);
 BENCHMARK(BM_PlotChartsSweep);
