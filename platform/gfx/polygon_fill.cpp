@@ -13,10 +13,14 @@ std::int64_t clampCoordinate(int v) {
 
 void PolygonFiller::buildEdges(std::span<const Point> points) {
     edges_.clear();
+    flat_ = false;
     const std::size_t n = points.size();
     if (n < 3) {
         return;
     }
+    flat_ = std::all_of(points.begin(), points.end(), [&](const Point& p) {
+        return clampCoordinate(p.x) == clampCoordinate(points.front().x);
+    });
     for (std::size_t i = 0; i < n; ++i) {
         const Point a = points[i];
         const Point b = points[(i + 1) % n];

@@ -45,6 +45,9 @@ class PolygonFiller {
     void buildEdges(std::span<const Point> points);
 
     std::vector<Edge> edges_;
+    // Every vertex in one column: each row's crossings coincide, so no
+    // pixel lies inside (a fill towards a point in the same column).
+    bool flat_ = false;
     std::vector<Active> active_;
     std::vector<Crossing> crossings_;
 };
@@ -62,7 +65,7 @@ template <class Span>
 void PolygonFiller::forEachSpan(std::span<const Point> points, FillRule rule, const Rect& rows,
                                 Span&& span) {
     buildEdges(points);
-    if (edges_.empty()) {
+    if (edges_.empty() || flat_) {
         return;
     }
     std::int64_t yEnd = edges_.front().y1;
