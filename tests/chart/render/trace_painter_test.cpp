@@ -104,6 +104,29 @@ TEST_F(TraceTest, DirectXYAndYXJoinTheSamePointsStraightHorizontalFirstAndVertic
     EXPECT_EQ(lines[3], (Points{{10, 100}, {60, 100}}));
 }
 
+TEST_F(TraceTest, LineStyleAndWidthPickThePenAndUnknownStylesDrawSolid) {
+    struct Case {
+        std::int16_t lineStyle;
+        std::int16_t lineWidth;
+        gfx::Pen pen;
+    };
+    for (const Case& c : {Case{LS_Solid, 0, {gfx::PenStyle::Solid, 0, kLine}},
+                          Case{LS_Dash, 1, {gfx::PenStyle::Dash, 1, kLine}},
+                          Case{LS_Dot, 1, {gfx::PenStyle::Dot, 1, kLine}},
+                          Case{LS_Dash, 3, {gfx::PenStyle::Dash, 3, kLine}},
+                          Case{5, 2, {gfx::PenStyle::Solid, 2, kLine}},
+                          Case{LS_Solid, -4, {gfx::PenStyle::Solid, 0, kLine}}}) {
+        canvas_.clear();
+        style_.LineStyle = c.lineStyle;
+        style_.LineWidth = c.lineWidth;
+        drawPoints({{10, 5}, {60, 2}});
+        const auto calls = canvas_.callsOf(CallKind::LineTo);
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls.back().pen, c.pen)
+            << "LineStyle " << c.lineStyle << ", width " << c.lineWidth;
+    }
+}
+
 TEST_F(TraceTest, AnUnknownInterpolationDrawsNeitherLineNorFillButStillTheMarker) {
     style_.Interp = 3;
     style_.FillBase = FB_Zero;
