@@ -43,6 +43,14 @@ class PolygonFiller {
         int dir;
     };
     void buildEdges(std::span<const Point> points);
+    static void stepRow(Active& a) {
+        a.x += a.wholeStep;
+        a.slack -= a.fracStep;
+        // Branch-free carry: the carry pattern of a slope is unpredictable.
+        const std::int64_t borrow = a.slack >> 63;
+        a.x -= borrow;
+        a.slack += a.den & borrow;
+    }
 
     std::vector<Edge> edges_;
     // Every vertex in one column: each row's crossings coincide, so no
@@ -89,6 +97,25 @@ void PolygonFiller::forEachSpan(std::span<const Point> points, FillRule rule, co
             const std::int64_t whole = detail::floorDiv(dx, den);
             active_.push_back({e.y1, x, x * den - num, whole, dx - whole * den, den, e.dir});
         }
+        // Most rows of most polygons cross exactly two edges: until one of
+        // them ends or another begins, each row is the one span between them,
+        // whichever the rule.
+        if (active_.size() == 2 && active_[0].yEnd > y && active_[1].yEnd > y) {
+            std::int64_t stop = std::min({active_[0].yEnd, active_[1].yEnd, yEnd});
+            if (next < edges_.size()) {
+                stop = std::min(stop, edges_[next].y0);
+            }
+            Active& a = active_[0];
+            Active& b = active_[1];
+            for (; y < stop; ++y) {
+                span(static_cast<int>(y), static_cast<int>(std::min(a.x, b.x)),
+                     static_cast<int>(std::max(a.x, b.x)));
+                stepRow(a);
+                stepRow(b);
+            }
+            --y;  // the loop steps it on to stop
+            continue;
+        }
         crossings_.clear();
         crossings_.reserve(active_.size());
         std::size_t kept = 0;
@@ -98,12 +125,7 @@ void PolygonFiller::forEachSpan(std::span<const Point> points, FillRule rule, co
                 continue;
             }
             crossings_.push_back({a.x, a.dir});
-            a.x += a.wholeStep;
-            a.slack -= a.fracStep;
-            // Branch-free carry: the carry pattern of a slope is unpredictable.
-            const std::int64_t borrow = a.slack >> 63;
-            a.x -= borrow;
-            a.slack += a.den & borrow;
+            stepRow(a);
             if (kept != i) {
                 active_[kept] = a;
             }
