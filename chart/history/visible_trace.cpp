@@ -45,6 +45,18 @@ bool CursorTrain::contains(std::int64_t position) const {
     return steps % period == 0 && steps / period < count;
 }
 
+std::optional<std::int64_t> CursorTrain::firstIn(std::int64_t first, std::int64_t last) const {
+    if (count <= 0) {
+        return std::nullopt;
+    }
+    const std::int64_t at = std::max(first, firstPosition);
+    const std::int64_t next = at + wrap(firstPosition - at, period);
+    if (next > last || !contains(next)) {
+        return std::nullopt;
+    }
+    return next;
+}
+
 std::int64_t VisibleTrace::pointCount() const {
     std::int64_t total = 0;
     for (const auto& run : runs()) {

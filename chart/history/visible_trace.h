@@ -34,6 +34,8 @@ struct CursorTrain {
     std::int64_t count = 0;
 
     bool contains(std::int64_t position) const;
+    // The first cursor position in first .. last, if any.
+    std::optional<std::int64_t> firstIn(std::int64_t first, std::int64_t last) const;
 
     bool operator==(const CursorTrain&) const = default;
 };

@@ -104,7 +104,7 @@ class TraceWalk {
     // cursor, the ones after it.
     void summariseColumn(const TraceRun& run, std::int64_t s, int x, std::int64_t keepFrom,
                          std::int64_t columnEnd) {
-        const std::optional<std::int64_t> cursorAt = cursorBetween(keepFrom, columnEnd);
+        const std::optional<std::int64_t> cursorAt = trace_.cursor.firstIn(keepFrom, columnEnd);
         if (!cursorAt) {
             draw(run, s, x);
             painter_.columnRows(x, coverFor(cover_ ? cover_->pivot() : 0).all());
@@ -123,21 +123,6 @@ class TraceWalk {
             }
         }
         painter_.setPrevious(x, valueAt(run, columnEnd));
-    }
-
-    // The position in first .. last (less than a ring apart) where the sweep
-    // cursor is drawn, if any.
-    std::optional<std::int64_t> cursorBetween(std::int64_t first, std::int64_t last) const {
-        const CursorTrain& cursor = trace_.cursor;
-        if (cursor.count <= 0) {
-            return std::nullopt;
-        }
-        const std::int64_t steps = (cursor.firstPosition - first) % cursor.period;
-        const std::int64_t at = first + (steps < 0 ? steps + cursor.period : steps);
-        if (at > last || !cursor.contains(at)) {
-            return std::nullopt;
-        }
-        return at;
     }
 
     // Where the surface paints the cursor as one rectangle covering its

@@ -89,8 +89,12 @@ bool TracePainter::point(int x, double value) {
 
 void TracePainter::batchColumns(bool on) {
     flush();
-    batchable_ = on && linePen_.style == gfx::PenStyle::Solid && linePen_.width <= 1 &&
-                 style_.Interp == IP_Direct;
+    batchable_ = on && thinStraightLines();
+}
+
+bool TracePainter::thinStraightLines() const {
+    return linePen_.style == gfx::PenStyle::Solid && linePen_.width <= 1 &&
+           style_.Interp == IP_Direct;
 }
 
 void TracePainter::flush() {
@@ -99,8 +103,7 @@ void TracePainter::flush() {
     }
     const ColumnRun run = *held_;
     held_.reset();
-    useLinePen();
-    lines(canvas_, {{run.x, run.first}, {run.x, run.last + 1}});
+    columnRows(run.x, std::span(&run.rows, 1));
 }
 
 void TracePainter::useLinePen() {
@@ -121,8 +124,7 @@ TracePainter::~TracePainter() {
 bool TracePainter::drawsOnlyThinLines() const {
     const bool fills = style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity;
     const bool marks = style_.PointStyle >= PS_EmptySquare && style_.PointStyle <= PS_Cross;
-    return style_.Interp == IP_Direct && linePen_.style == gfx::PenStyle::Solid &&
-           linePen_.width <= 1 && !fills && !marks;
+    return thinStraightLines() && !fills && !marks;
 }
 
 void TracePainter::columnRows(int x, std::span<const RowRun> rows) {
@@ -147,13 +149,13 @@ bool TracePainter::batched(const Pixel& from, int x, int y) {
     // A thin line leaves out its end pixel.
     const int first = py < y ? py : y + 1;
     const int last = py < y ? y - 1 : py;
-    if (held_ && held_->x == x && first <= held_->last + 1 && last >= held_->first - 1) {
-        held_->first = std::min(held_->first, first);
-        held_->last = std::max(held_->last, last);
+    if (held_ && held_->x == x && first <= held_->rows.last + 1 && last >= held_->rows.first - 1) {
+        held_->rows.first = std::min(held_->rows.first, first);
+        held_->rows.last = std::max(held_->rows.last, last);
         return true;
     }
     flush();
-    held_ = ColumnRun{x, first, last};
+    held_ = ColumnRun{x, {first, last}};
     return true;
 }
 

@@ -57,12 +57,12 @@ class TracePainter {
         std::int64_t y;
     };
 
-    // Rows first .. last of column x, all painted.
+    // Rows of column x, all painted.
     struct ColumnRun {
         int x;
-        int first;
-        int last;
+        RowRun rows;
     };
+    bool thinStraightLines() const;
     bool batched(const Pixel& from, int x, int y);
     // Lines go out in the line pen; it stays selected between them, as most
     // points draw nothing else.

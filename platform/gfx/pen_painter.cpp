@@ -1,9 +1,30 @@
 #include "platform/gfx/pen_painter.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace brennix::gfx {
+namespace {
+
+// Beyond this a rectangle's sides could overflow; no surface reaches it.
+constexpr int kNear = 1 << 28;
+
+Point pulledIn(Point p) {
+    return {std::clamp(p.x, -kNear, kNear), std::clamp(p.y, -kNear, kNear)};
+}
+
+// The pixels of a thin line along a row or a column, from a up to b with b
+// left out; nothing for a line of no length or one that is not straight.
+std::optional<Rect> thinStraight(Point a, Point b) {
+    if ((a.x == b.x) == (a.y == b.y)) {
+        return std::nullopt;
+    }
+    const int dx = (b.x > a.x) - (b.x < a.x);
+    const int dy = (b.y > a.y) - (b.y < a.y);
+    return Rect{std::min(a.x, b.x) + (dx < 0), std::min(a.y, b.y) + (dy < 0),
+                std::max(a.x, b.x) + 1 - (dx > 0), std::max(a.y, b.y) + 1 - (dy > 0)};
+}
+
+}  // namespace
 
 void PenPainter::configure(const PenSetup& setup) {
     width_ = std::clamp(setup.width, 1, kMaxPenWidth);
@@ -78,19 +99,10 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
         case Mode::Solid: {
             const Pixel c = color_;
             if ((a.x == b.x) != (a.y == b.y)) {
-                // Straight along a row or a column: the pixels from a up to b.
-                // Far ends are clipped first, so nothing below can overflow.
-                const auto near = [](std::int64_t v, int size) {
-                    return static_cast<int>(std::clamp<std::int64_t>(v, -1, size + 1));
-                };
-                const bool horizontal = a.y == b.y;
-                const int size = horizontal ? t.width() : t.height();
-                const std::int64_t from = horizontal ? a.x : a.y;
-                const std::int64_t to = horizontal ? b.x : b.y;
-                const int lo = near(from < to ? from : to + 1, size);
-                const int hi = near(from < to ? to : from + 1, size);
-                const int at = near(horizontal ? a.y : a.x, horizontal ? t.height() : t.width());
-                t.fill(horizontal ? Rect{lo, at, hi, at + 1} : Rect{at, lo, at + 1, hi}, c);
+                // Far ends lie off any surface; pulled in, the sides cannot overflow.
+                if (const std::optional<Rect> r = thinStraight(pulledIn(a), pulledIn(b))) {
+                    t.fill(*r, c);
+                }
                 return;
             }
             stepLine(a, b, t.bounds(),
@@ -175,26 +187,15 @@ void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& rea
 }
 
 std::optional<Rect> PenPainter::lineArea(Point a, Point b) const {
-    // Beyond this the rectangle's sides could overflow; no caller needs it.
-    constexpr int kNear = 1 << 28;
-    const auto near = [](Point p) { return std::abs(p.x) < kNear && std::abs(p.y) < kNear; };
     const bool straight = a.x == b.x || a.y == b.y;
-    if (!straight || !near(a) || !near(b)) {
+    if (!straight || pulledIn(a) != a || pulledIn(b) != b) {
         return std::nullopt;
     }
     const Rect path{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
                     std::max(a.y, b.y) + 1};
     switch (mode_) {
-        case Mode::Solid: {
-            if (a == b) {
-                return std::nullopt;  // paints nothing
-            }
-            // The end pixel is left out.
-            const int dx = (b.x > a.x) - (b.x < a.x);
-            const int dy = (b.y > a.y) - (b.y < a.y);
-            return Rect{path.left + (dx < 0), path.top + (dy < 0), path.right - (dx > 0),
-                        path.bottom - (dy > 0)};
-        }
+        case Mode::Solid:
+            return thinStraight(a, b);
         case Mode::Wide:
             if (!discSquare_ || disc_.empty()) {
                 return std::nullopt;
