@@ -11,6 +11,8 @@
 #include "platform/winreg/reg_text.h"
 #include "tools/brennix-config/board_catalogue.h"
 #include "tools/brennix-config/device_store.h"
+#include "tools/common/command_line.h"
+#include "tools/common/version.h"
 
 namespace brennix::config {
 namespace {
@@ -49,6 +51,7 @@ Options:
   --store FILE    use FILE as the store, instead of $BRENNIX_REGISTRY or
                   $XDG_CONFIG_HOME/brennix/registry.reg (~/.config/...)
   -h, --help      show this text
+      --version   show the version
 
 Board names are compared exactly, case included; a name outside the
 catalogue is stored with a warning, as no control will serve it.
@@ -57,27 +60,48 @@ Exit status: 0 done (warnings may have been shown), 1 the store or the
 device refused, 2 the command line was wrong.
 )";
 
+// The value options of add, in the order of kSettingNames.
+constexpr std::array<std::string_view, 5> kAddOptions = {"base1", "base2", "irq1", "irq2", "dma"};
+
+constexpr tools::OptionSpec kOptions[] = {
+    {"store", 0, true, "a file name"},
+    {"help", 'h'},
+    {"version"},
+    {"base1", 0, true},
+    {"base2", 0, true},
+    {"irq1", 0, true},
+    {"irq2", 0, true},
+    {"dma", 0, true},
+};
+
 class Command {
   public:
     Command(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
     int run(const std::vector<std::string>& args) {
-        std::vector<std::string> words;
-        std::optional<std::filesystem::path> storeFile;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& a = args[i];
-            if (a == "-h" || a == "--help") {
+        tools::ParsedArguments parsed = tools::parseArguments(args, kOptions);
+        for (const auto& option : parsed.options) {
+            if (option.name == "help") {
                 out_ << kHelp;
                 return kExitOk;
             }
-            if (a == "--store" || a.rfind("--store=", 0) == 0) {
-                auto value = optionValue(args, i, "--store");
-                if (!value || value->empty()) {
-                    return usage("--store needs a file name");
-                }
-                storeFile = *value;
+            if (option.name == "version") {
+                out_ << tools::versionText(kProgram);
+                return kExitOk;
+            }
+        }
+        if (!parsed.ok()) {
+            return usage(parsed.error);
+        }
+        std::vector<std::string> words = parsed.positional;
+        std::optional<std::filesystem::path> storeFile;
+        for (const auto& option : parsed.options) {
+            if (option.name != "store") {
+                settings_.push_back(option);
+            } else if (option.value->empty()) {
+                return usage("--store needs a file name");
             } else {
-                words.push_back(a);
+                storeFile = *option.value;
             }
         }
         if (words.empty()) {
@@ -86,6 +110,9 @@ class Command {
         store_.emplace(storeFile ? *storeFile : winreg::storePath());
         const std::string command = words.front();
         words.erase(words.begin());
+        if (command != "add" && !settings_.empty()) {
+            return usage(settings_.front().spelling + " is an option of add");
+        }
         if (command == "help") {
             out_ << kHelp;
             return kExitOk;
@@ -113,18 +140,6 @@ class Command {
     }
 
   private:
-    static std::optional<std::string> optionValue(const std::vector<std::string>& args,
-                                                  std::size_t& i, std::string_view name) {
-        const std::string& a = args[i];
-        if (a.size() > name.size() && a[name.size()] == '=') {
-            return a.substr(name.size() + 1);
-        }
-        if (i + 1 < args.size()) {
-            return args[++i];
-        }
-        return std::nullopt;
-    }
-
     int usage(const std::string& problem) {
         err_ << kProgram << ": " << problem << "\n"
              << "Try '" << kProgram << " --help' for more information.\n";
@@ -339,31 +354,16 @@ class Command {
         return kExitOk;
     }
 
-    int add(const std::vector<std::string>& words) {
-        std::vector<std::string> positional;
+    int add(const std::vector<std::string>& positional) {
         std::array<DWORD, 5> settings = kSettingDefaults;
-        static constexpr std::array<std::string_view, 5> kOptions = {"--base1", "--base2", "--irq1",
-                                                                     "--irq2", "--dma"};
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            const std::string& w = words[i];
-            if (w.rfind("--", 0) != 0) {
-                positional.push_back(w);
-                continue;
-            }
-            std::size_t which = kOptions.size();
-            for (std::size_t k = 0; k < kOptions.size(); ++k) {
-                if (w == kOptions[k] || w.rfind(std::string(kOptions[k]) + "=", 0) == 0) {
+        for (const auto& option : settings_) {
+            std::size_t which = kAddOptions.size();
+            for (std::size_t k = 0; k < kAddOptions.size(); ++k) {
+                if (option.name == kAddOptions[k]) {
                     which = k;
                 }
             }
-            if (which == kOptions.size()) {
-                return usage("unknown option \"" + w + "\" for add");
-            }
-            auto text = optionValue(words, i, kOptions[which]);
-            if (!text) {
-                return usage(std::string(kOptions[which]) + " needs a value");
-            }
-            auto v = value(std::string(kSettingNames[which]), *text);
+            auto v = value(std::string(kSettingNames[which]), *option.value);
             if (!v) {
                 return kExitUsage;
             }
@@ -447,6 +447,7 @@ class Command {
     std::ostream& out_;
     std::ostream& err_;
     std::optional<DeviceStore> store_;
+    std::vector<tools::GivenOption> settings_;  // --base1 and the others, for add
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "platform/com/class_error.h"
 #include "platform/com/control_library.h"
+#include "tools/common/command_line.h"
+#include "tools/common/version.h"
 
 namespace brennix::tools {
 namespace {
@@ -20,6 +22,7 @@ constexpr const char* kUsage =
     "  -u, --unregister  remove the classes' keys from the store instead\n"
     "  -s, --silent      print nothing on success\n"
     "  -h, --help        show this text\n"
+    "      --version     show the version\n"
     "\n"
     "The store is the file named by BRENNIX_REGISTRY, else\n"
     "$XDG_CONFIG_HOME/brennix/registry.reg or ~/.config/brennix/registry.reg.\n"
@@ -90,28 +93,45 @@ RegisterOutcome registerLibraryFile(const std::string& file, bool unregister) {
 }
 
 int runRegisterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    bool unregister = false;
-    bool silent = false;
-    std::vector<std::string> files;
+    static constexpr OptionSpec kOptions[] = {
+        {"unregister", 'u'}, {"silent", 's'}, {"help", 'h'}, {"version"}};
+    // The desktop utility's spellings, before the first "--".
+    std::vector<std::string> spelled;
     bool optionsDone = false;
     for (const auto& arg : args) {
-        if (!optionsDone && (arg == "-h" || arg == "--help" || arg == "/?")) {
+        optionsDone = optionsDone || arg == "--";
+        spelled.push_back(optionsDone   ? arg
+                          : arg == "/u" ? "-u"
+                          : arg == "/s" ? "-s"
+                          : arg == "/?" ? "-h"
+                                        : arg);
+    }
+    ParsedArguments parsed = parseArguments(spelled, kOptions);
+    bool unregister = false;
+    bool silent = false;
+    for (const auto& option : parsed.options) {
+        if (option.name == "help") {
             out << kUsage;
             return kRegistered;
         }
-        if (!optionsDone && (arg == "-u" || arg == "--unregister" || arg == "/u")) {
-            unregister = true;
-        } else if (!optionsDone && (arg == "-s" || arg == "--silent" || arg == "/s")) {
-            silent = true;
-        } else if (!optionsDone && arg == "--") {
-            optionsDone = true;
-        } else if (!optionsDone && arg.size() > 1 && arg.front() == '-') {
-            err << "brennix-register: unknown option " << arg << "\n" << kUsage;
-            return kBadCommandLine;
-        } else {
-            files.push_back(arg);
+        if (option.name == "version") {
+            out << versionText("brennix-register");
+            return kRegistered;
         }
+        unregister = unregister || option.name == "unregister";
+        silent = silent || option.name == "silent";
     }
+    if (!parsed.ok()) {
+        // Said as the tool always said it: unknown option -x.
+        err << "brennix-register: "
+            << (parsed.problem == ArgumentProblem::UnknownOption
+                    ? "unknown option " + parsed.offending
+                    : parsed.error)
+            << "\n"
+            << kUsage;
+        return kBadCommandLine;
+    }
+    const std::vector<std::string>& files = parsed.positional;
     if (files.empty()) {
         err << "brennix-register: no library file given\n" << kUsage;
         return kBadCommandLine;
