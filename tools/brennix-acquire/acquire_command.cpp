@@ -2,41 +2,39 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
-#include "platform/hw/clock.h"
+#include "platform/gfx/png_io.h"
+#include "platform/hw/ports.h"
 #include "platform/winreg/store_file.h"
 #include "tools/brennix-acquire/acquire_options.h"
 #include "tools/brennix-acquire/analog_input.h"
 #include "tools/brennix-acquire/chart_plot.h"
+#include "tools/brennix-acquire/control_hints.h"
 #include "tools/brennix-acquire/default_store.h"
 #include "tools/brennix-acquire/input_scale.h"
 #include "tools/brennix-acquire/message_relay.h"
+#include "tools/brennix-acquire/output_file.h"
+#include "tools/brennix-acquire/progress_line.h"
+#include "tools/brennix-acquire/run_description.h"
+#include "tools/brennix-acquire/run_plan.h"
 #include "tools/brennix-acquire/sample_csv.h"
+#include "tools/brennix-acquire/stop_signals.h"
 #include "tools/brennix-config/device_store.h"
+#include "tools/common/version.h"
 
 namespace brennix::acquire {
 namespace {
 
 constexpr std::string_view kPrefix = "brennix-acquire: ";
-// The control waits this long for a block run after its settling pause.
-constexpr double kLongestBlockSeconds = 5.0;
-// The pacer divisors reach 20 at 100000 samples per second.
-constexpr double kFastestBlockRate = 100000.0;
+constexpr std::string_view kStopNotice =
+    "\nbrennix-acquire: stopping; what was taken will be saved (again to quit at once)\n";
 // Polled runs this long show a progress line.
 constexpr double kProgressAfterSeconds = 2.0;
-constexpr std::uint64_t kProgressEveryMicros = 250'000;
-
-// What the board's timer makes of a rate: the control divides its 2 MHz
-// clock by 10 and by 200 over the whole kilosamples per second.
-double pacedRate(double rate) {
-    auto kilo = static_cast<std::uint32_t>(rate) / 1000U;
-    if (kilo == 0 || 200U / kilo == 0) {
-        return 0.0;
-    }
-    return 2'000'000.0 / (10.0 * (200U / kilo));
-}
+// The control sleeps this long before it looks at a block run.
+constexpr double kSettlingSeconds = 0.5;
 
 class Command {
   public:
@@ -48,72 +46,93 @@ class Command {
             t_.out << kHelpText;
             return kExitOk;
         }
+        if (parsed.version) {
+            t_.out << tools::versionText("brennix-acquire");
+            return kExitOk;
+        }
         if (!parsed.options) {
             t_.err << kPrefix << parsed.error << "\nTry brennix-acquire --help.\n";
             return kExitUsage;
         }
         options_ = *parsed.options;
-        MessageRelay relay(t_.err, std::string(kPrefix) + "message: ");
+        if (!portsUsable()) {
+            return kExitFailed;
+        }
+        MessageRelay relay(t_.err, std::string(kPrefix) + "message: ", std::string(kPrefix));
         relay_ = &relay;
         if (!ensureStore()) {
             return kExitFailed;
         }
-        std::optional<RunRequest> request = requestFor();
-        if (!request) {
-            return failure_;
+        PlannedRun planned = planRun(options_, storePath_);
+        if (!planned.plan) {
+            t_.err << kPrefix << planned.problem << '\n';
+            return planned.exitCode;
         }
+        plan_ = std::move(*planned.plan);
         if (!outputsWritable()) {
             return kExitFailed;
         }
-        noteRunLength(*request);
+        notePacing();
+        hints_ = hintsFor();
+        relay.setExplainer([this](std::string_view text) { return explainMessage(text, hints_); });
 
-        ProgressLine line(t_.err, showsProgress(*request), t_.errIsTerminal);
-        RunResult result = runAcquisition(
-            *request, relay,
-            [&line](std::int32_t done, std::int32_t total) { line.update(done, total); });
+        StopSignals signals(kStopNotice);
+        ProgressLine line(t_.err, options_.progress, t_.errIsTerminal);
+        relay.setBeforeMessage([&line] { line.finish(); });
+        RunHooks hooks;
+        if (showsPolledProgress()) {
+            hooks.polled = [&line](std::int32_t done, std::int32_t total) {
+                line.polled(done, total);
+            };
+        }
+        hooks.blockWaiting = [this, &line] { line.blockWaiting(blockText(), blockSeconds()); };
+        hooks.blockDone = [this, &line](std::size_t delivered) {
+            line.blockDone(delivered, plan_.request.count);
+        };
+        hooks.stopRequested = [] { return StopSignals::received(); };
+        startedAt_ = isoTimeNow();
+        RunResult result = runAcquisition(plan_.request, relay, hooks);
         line.finish();
+        if (result.complete() && StopSignals::received() != 0) {
+            t_.err << kPrefix << signalName(StopSignals::received())
+                   << " came during the block run, which cannot be cut short; its block is "
+                      "complete and is saved\n";
+        }
         return report(result);
     }
 
   private:
-    // On a terminal one line rewritten in place; elsewhere a line per tenth.
-    class ProgressLine {
-      public:
-        ProgressLine(std::ostream& err, bool enabled, bool inPlace)
-            : err_(err), enabled_(enabled), inPlace_(inPlace) {}
-        void update(std::int32_t done, std::int32_t total) {
-            if (!enabled_) {
-                return;
-            }
-            const long long percent = static_cast<long long>(done) * 100 / total;
-            if (inPlace_) {
-                std::uint64_t now = hw::nowMicroseconds();
-                if (done != total && shown_ && now - last_ < kProgressEveryMicros) {
-                    return;
-                }
-                last_ = now;
-            } else if (done != total && percent / 10 == lastTenth_) {
-                return;
-            }
-            lastTenth_ = percent / 10;
-            shown_ = true;
-            err_ << (inPlace_ ? "\r" : "") << kPrefix << "polled " << done << " of " << total
-                 << " samples (" << percent << "%)" << (inPlace_ ? "" : "\n") << std::flush;
+    // The drivers' own complaints on loading are of no use once the cause
+    // is known; otherwise they are passed on.
+    bool portsUsable() {
+        if (hw::portsAccessible()) {
+            relayLoadOutput();
+            return true;
         }
-        void finish() {
-            if (shown_ && inPlace_) {
-                err_ << '\n';
-            }
+        const char* ports = std::getenv("BRENNIX_PORTS");
+        if (ports != nullptr && std::string_view(ports) == "real") {
+            t_.err << kPrefix
+                   << "BRENNIX_PORTS=real asks for this machine's own I/O ports, but port access "
+                      "was refused (it needs /dev/port and the CAP_SYS_RAWIO capability); "
+                      "nothing was measured.\nUnset BRENNIX_PORTS to measure on the simulated "
+                      "boards.\n";
+        } else {
+            t_.err << kPrefix << "the port backend grants no port access; nothing was measured\n";
         }
+        return false;
+    }
 
-      private:
-        std::ostream& err_;
-        bool enabled_;
-        bool inPlace_;
-        bool shown_ = false;
-        std::uint64_t last_ = 0;
-        long long lastTenth_ = 0;
-    };
+    void relayLoadOutput() {
+        std::string_view text = t_.loadOutput;
+        while (!text.empty()) {
+            std::size_t end = text.find('\n');
+            std::string_view line = text.substr(0, end);
+            if (!line.empty()) {
+                t_.err << kPrefix << "driver: " << line << '\n';
+            }
+            text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        }
+    }
 
     bool ensureStore() {
         storePath_ = winreg::storePath();
@@ -152,80 +171,6 @@ class Command {
         return answer == "y" || answer == "Y" || answer == "yes";
     }
 
-    std::optional<RunRequest> requestFor() {
-        failure_ = kExitFailed;
-        config::DeviceStore store(storePath_);
-        config::Device device;
-        config::StoreResult found = store.find(options_.device, device);
-        if (!found.ok()) {
-            t_.err << kPrefix << found.message << " in " << storePath_.string()
-                   << " (brennix-config list shows the devices)\n";
-            return std::nullopt;
-        }
-        std::optional<BoardFamily> family = familyOfBoard(device.board);
-        if (!family) {
-            t_.err << kPrefix << "device " << options_.device << " is a " << device.board
-                   << "; brennix-acquire measures with Brax-VexaL, Brax-Olmi and Brax-Senu "
-                      "boards\n";
-            return std::nullopt;
-        }
-        board_ = std::string(boardNameOf(*family));
-        failure_ = kExitUsage;
-        RunRequest request;
-        request.device = options_.device;
-        request.family = *family;
-        request.channel = options_.channel;
-        request.differential = options_.differential;
-        request.transfer = options_.transfer;
-        request.rate = options_.rate;
-        request.count = options_.count;
-        if (*family == BoardFamily::Vexa) {
-            if (options_.gainCode) {
-                return refuse("a Brax-VexaL board takes --range, not --gain");
-            }
-            request.rangeOrGain = options_.rangeCode.value_or(0);
-            scale_ = *vexaRange(request.rangeOrGain);
-        } else {
-            if (options_.rangeCode) {
-                return refuse("a " + board_ + " board takes --gain, not --range");
-            }
-            if (options_.differential) {
-                return refuse("only Brax-VexaL boards have differential inputs");
-            }
-            request.rangeOrGain = options_.gainCode.value_or(0);
-            scale_ = *gainRange(request.rangeOrGain);
-        }
-        int highest = highestChannel(*family, options_.differential);
-        if (request.channel > highest) {
-            return refuse("a " + board_ + " board has channels 0 to " + std::to_string(highest) +
-                          (options_.differential ? " in differential mode" : ""));
-        }
-        if (request.transfer == Transfer::Dma && !hasDma(*family)) {
-            return refuse("a " + board_ + " board has no DMA transfer; use --mode interrupt");
-        }
-        if (request.transfer != Transfer::Polling) {
-            if (request.rate > kFastestBlockRate) {
-                return refuse("interrupt and dma runs take at most 100000 samples per second");
-            }
-            double seconds = request.count / request.rate;
-            if (seconds > kLongestBlockSeconds) {
-                char text[160];
-                std::snprintf(text, sizeof text,
-                              "%d samples at %g per second take %.1f s, but the control waits "
-                              "at most 5 s for a block: lower --count, raise --rate or use "
-                              "--mode polling",
-                              request.count, request.rate, seconds);
-                return refuse(text);
-            }
-        }
-        return request;
-    }
-
-    std::nullopt_t refuse(const std::string& why) {
-        t_.err << kPrefix << why << '\n';
-        return std::nullopt;
-    }
-
     // Checked before the run, so that no measurement is taken for nothing.
     bool outputsWritable() {
         std::vector<std::string> paths = {options_.csvPath};
@@ -233,104 +178,152 @@ class Command {
             paths.push_back(options_.pngPath);
         }
         for (const auto& path : paths) {
-            std::filesystem::path folder = std::filesystem::path(path).parent_path();
-            std::error_code ec;
-            if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
-                t_.err << kPrefix << "the folder " << folder.string() << " of " << path
-                       << " does not exist\n";
-                return false;
-            }
-            if (std::filesystem::is_directory(path, ec)) {
-                t_.err << kPrefix << path << " is a folder\n";
+            if (std::string problem = outputProblem(path); !problem.empty()) {
+                t_.err << kPrefix << problem << '\n';
                 return false;
             }
         }
         return true;
     }
 
-    void noteRunLength(const RunRequest& request) {
-        if (request.transfer == Transfer::Polling) {
+    void notePacing() {
+        if (plan_.request.transfer == Transfer::Polling) {
             return;
         }
-        double paced = pacedRate(request.rate);
-        if (paced > 0.0 && std::fabs(paced - request.rate) > 0.05) {
+        if (std::fabs(plan_.pacedRate - plan_.request.rate) > 0.05) {
             char text[128];
             std::snprintf(text, sizeof text,
-                          "note: the board's timer paces %.1f samples per second for %g\n", paced,
-                          request.rate);
+                          "note: the board's timer paces %.1f samples per second for %g\n",
+                          plan_.pacedRate, plan_.request.rate);
             t_.err << kPrefix << text;
         }
     }
 
-    bool showsProgress(const RunRequest& request) const {
-        return options_.progress && request.transfer == Transfer::Polling &&
-               request.count / request.rate >= kProgressAfterSeconds;
+    HintContext hintsFor() const {
+        HintContext context;
+        context.deviceNumber = plan_.request.device;
+        context.board = plan_.board;
+        context.device = plan_.device;
+        context.transfer = plan_.request.transfer;
+        context.boardAnswers = boardAnswersAt;
+        std::vector<config::Device> devices;
+        if (config::DeviceStore(storePath_).list(devices).ok()) {
+            for (const auto& device : devices) {
+                if (device.wellFormed && device.board == plan_.board && device.number) {
+                    context.sameBoard.push_back(static_cast<int>(*device.number));
+                }
+            }
+        }
+        return context;
     }
 
-    bool plot(const RunResult& result) {
-        std::vector<double> volts;
-        volts.reserve(result.samples.size());
-        for (std::int32_t raw : result.samples) {
-            volts.push_back(voltsOf(raw, scale_));
-        }
-        ChartRequest chart;
-        chart.volts = volts;
-        chart.scale = scale_;
-        chart.caption = caption(result);
-        chart.path = options_.pngPath;
-        std::string error;
-        if (!plotChart(chart, *relay_, error)) {
-            t_.err << kPrefix << error << '\n';
-            return false;
-        }
-        t_.out << "chart:   " << absolute(options_.pngPath) << '\n';
-        return true;
+    bool showsPolledProgress() const {
+        return plan_.request.transfer == Transfer::Polling &&
+               plan_.request.count / plan_.request.rate >= kProgressAfterSeconds;
     }
 
-    std::string caption(const RunResult& result) const {
-        char rate[32];
-        std::snprintf(rate, sizeof rate, "%g", options_.rate);
-        return board_ + " device " + std::to_string(options_.device) + ", channel " +
-               std::to_string(options_.channel) + ": " + std::to_string(result.samples.size()) +
-               " samples at " + rate + " S/s, " + std::string(transferName(options_.transfer)) +
-               ", volts " + scale_.label;
+    std::string blockText() const {
+        char text[128];
+        std::snprintf(text, sizeof text, "%s run of %d samples at %.1f per second",
+                      std::string(transferName(plan_.request.transfer)).c_str(),
+                      plan_.request.count, plan_.pacedRate);
+        return text;
+    }
+
+    double blockSeconds() const {
+        return std::max(kSettlingSeconds, (plan_.request.count + 1.0) / plan_.pacedRate);
     }
 
     int report(const RunResult& result) {
+        const RunDescription description{plan_, result, startedAt_,
+                                         fallenBehindRate(plan_, result)};
+        if (!result.complete()) {
+            t_.err << kPrefix << result.problem << '\n';
+        }
+        if (description.achievedRate) {
+            char text[200];
+            std::snprintf(text, sizeof text,
+                          "warning: the polled run could not keep up with %g samples per second; "
+                          "it kept %.1f per second (time_s holds when each sample was taken)\n",
+                          plan_.request.rate, *description.achievedRate);
+            t_.err << kPrefix << text;
+        }
         bool written = true;
-        if (!result.samples.empty()) {
-            std::string error;
-            if (writeCsvFile(options_.csvPath, result.samples, scale_, error)) {
-                t_.out << "samples: " << absolute(options_.csvPath) << " (" << result.samples.size()
-                       << " samples, " << scale_.label << ")\n";
-            } else {
-                t_.err << kPrefix << error << '\n';
-                written = false;
+        if (result.samples.empty()) {
+            if (!result.complete()) {
+                t_.err << kPrefix << "nothing was written\n";
+            }
+        } else {
+            written = writeCsv(description);
+            if (options_.plot) {
+                written = writePicture(description) && written;
             }
         }
-        if (options_.plot && !result.samples.empty()) {
-            written = plot(result) && written;
+        switch (result.outcome) {
+            case Outcome::Complete:
+                return written ? kExitOk : kExitFailed;
+            case Outcome::Interrupted:
+                return kExitSignalBase + result.signal;
+            default:
+                return kExitFailed;
         }
-        if (!result.complete) {
-            t_.err << kPrefix << result.problem << '\n';
-            return kExitFailed;
-        }
-        return written ? kExitOk : kExitFailed;
     }
 
-    static std::string absolute(const std::string& path) {
-        std::error_code ec;
-        std::filesystem::path full = std::filesystem::absolute(path, ec);
-        return ec ? path : full.lexically_normal().string();
+    bool writeCsv(const RunDescription& description) {
+        const std::vector<MetadataLine> metadata = metadataOf(description);
+        CsvContent content{metadata, description.result.samples,
+                           [&](std::size_t k) { return secondsOf(plan_, description.result, k); },
+                           plan_.scale};
+        std::string error;
+        if (!writeOutput(
+                options_.csvPath, t_.out,
+                [&](std::ostream& out) { acquire::writeCsv(out, content); }, error)) {
+            t_.err << kPrefix << error << '\n';
+            return false;
+        }
+        const std::size_t taken = description.result.samples.size();
+        t_.err << "samples: " << shownPath(options_.csvPath) << " (" << taken
+               << (description.result.complete()
+                       ? " samples, "
+                       : " of " + std::to_string(plan_.request.count) + " samples, " +
+                             std::string(outcomeWord(description.result)) + ", ")
+               << plan_.scale.label << ")\n";
+        return true;
+    }
+
+    bool writePicture(const RunDescription& description) {
+        std::vector<double> volts;
+        volts.reserve(description.result.samples.size());
+        for (std::int32_t raw : description.result.samples) {
+            volts.push_back(voltsOf(raw, plan_.scale));
+        }
+        ChartRequest chart;
+        chart.volts = volts;
+        chart.scale = plan_.scale;
+        chart.caption = captionOf(description);
+        chart.xTitle = xTitleOf(description);
+        std::string error;
+        std::optional<gfx::Bitmap> picture = plotChart(chart, *relay_, error);
+        if (!picture || !writeOutputFile(
+                            options_.pngPath, t_.out,
+                            [&](const std::string& file, std::string& why) {
+                                return gfx::savePng(*picture, file, why);
+                            },
+                            error)) {
+            t_.err << kPrefix << error << '\n';
+            return false;
+        }
+        t_.err << "chart:   " << shownPath(options_.pngPath) << '\n';
+        return true;
     }
 
     Terminal t_;
     const MessageRelay* relay_ = nullptr;
     AcquireOptions options_;
     std::filesystem::path storePath_;
-    std::string board_;
-    InputScale scale_;
-    int failure_ = kExitFailed;
+    RunPlan plan_;
+    HintContext hints_;
+    std::string startedAt_;
 };
 
 }  // namespace

@@ -34,8 +34,9 @@ struct AcquireOptions {
 };
 
 struct ParsedCommandLine {
-    std::optional<AcquireOptions> options;  // empty after --help or an error
+    std::optional<AcquireOptions> options;  // empty after --help, --version or an error
     bool help = false;
+    bool version = false;
     std::string error;
 };
 

@@ -1,5 +1,6 @@
 #include "tools/brennix-acquire/analog_input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -8,17 +9,21 @@
 #include "platform/com/event_sink.h"
 #include "platform/com/headless_site.h"
 #include "platform/hw/clock.h"
+#include "tools/brennix-acquire/stop_signals.h"
 
 namespace brennix::acquire {
 namespace {
 
 // Event ids of the analog-input control's event interface.
 constexpr com::DispId kOnEventRaw = 1;
+// A polled run waits for its next sample in steps this long, so that a
+// signal is seen soon even at slow rates.
+constexpr std::uint32_t kLongestWaitMillis = 100;
 
 class Session {
   public:
-    Session(const RunRequest& request, const MessageRelay& messages)
-        : request_(request), messages_(messages) {}
+    Session(const RunRequest& request, const MessageRelay& messages, const RunHooks& hooks)
+        : request_(request), messages_(messages), hooks_(hooks) {}
 
     ~Session() {
         if (control_) {
@@ -28,12 +33,12 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    RunResult run(const Progress& progress) {
+    RunResult run() {
         if (!create() || !configure()) {
             return std::move(result_);
         }
         if (request_.transfer == Transfer::Polling) {
-            poll(progress);
+            poll();
         } else {
             block();
         }
@@ -92,16 +97,37 @@ class Session {
         return true;
     }
 
-    void poll(const Progress& progress) {
+    // Waits until `due`, or until a signal asks to stop; true when it is time.
+    bool waitUntil(std::uint64_t due) {
+        for (std::uint64_t now = hw::nowMicroseconds(); now < due; now = hw::nowMicroseconds()) {
+            if (stopSignal() != 0) {
+                return false;
+            }
+            auto millis = static_cast<std::uint32_t>(
+                std::min<std::uint64_t>((due - now + 999) / 1000, kLongestWaitMillis));
+            hw::sleep(millis);
+        }
+        return stopSignal() == 0;
+    }
+
+    int stopSignal() const { return hooks_.stopRequested ? hooks_.stopRequested() : 0; }
+
+    void poll() {
         result_.samples.reserve(static_cast<std::size_t>(request_.count));
+        result_.takenAtMicros.reserve(static_cast<std::size_t>(request_.count));
         const double periodMicros = 1e6 / request_.rate;
         const std::uint64_t start = hw::nowMicroseconds();
         for (std::int32_t k = 0; k < request_.count; ++k) {
             // Never early; late by at most the clock's millisecond.
-            auto due = start + static_cast<std::uint64_t>(std::llround(k * periodMicros));
-            if (std::uint64_t now = hw::nowMicroseconds(); now < due) {
-                hw::sleep(static_cast<std::uint32_t>((due - now + 999) / 1000));
+            if (!waitUntil(start + static_cast<std::uint64_t>(std::llround(k * periodMicros)))) {
+                result_.signal = stopSignal();
+                result_.outcome = Outcome::Interrupted;
+                result_.problem = "stopped by " + std::string(signalName(result_.signal)) +
+                                  " after " + std::to_string(k) + " of " +
+                                  std::to_string(request_.count) + " samples";
+                return;
             }
+            const std::uint64_t takenAt = hw::nowMicroseconds();
             std::size_t before = messages_.shown();
             auto value = control_->call("RawInput", {static_cast<std::int16_t>(request_.channel)});
             std::int32_t code = value.ok() ? value->toInt32().valueOr(-1) : -1;
@@ -110,37 +136,75 @@ class Session {
                 return;
             }
             result_.samples.push_back(code);
-            if (progress) {
-                progress(k + 1, request_.count);
+            result_.takenAtMicros.push_back(takenAt);
+            if (hooks_.polled) {
+                hooks_.polled(k + 1, request_.count);
             }
         }
-        result_.complete = true;
+        result_.outcome = Outcome::Complete;
     }
 
     void block() {
-        std::size_t before = messages_.shown();
+        const std::string run = std::string(transferName(request_.transfer)) + " run";
+        const std::size_t before = messages_.shown();
+        if (hooks_.blockWaiting) {
+            hooks_.blockWaiting();
+        }
         auto started = control_->call("AcquireStart");
+        const bool timedOut = messages_.shownSince(before, kTimeoutMessage);
         if (!started.ok() || !started->toBool().valueOr(false)) {
-            fail("the " + std::string(transferName(request_.transfer)) + " run did not start" +
-                 errorCodeText());
+            fail("the " + run + " did not start" + errorCodeText());
+            return;
+        }
+        if (!delivered_) {
+            // The wait ended without a delivery and left the transfer
+            // running; its stop may still hand over what was collected.
+            (void)control_->call("AcquireStop");
+        }
+        judgeBlock(timedOut, before);
+        if (hooks_.blockDone) {
+            hooks_.blockDone(result_.samples.size());
+        }
+    }
+
+    void judgeBlock(bool timedOut, std::size_t messagesBefore) {
+        const std::string run = std::string(transferName(request_.transfer)) + " run";
+        auto wanted = static_cast<std::size_t>(request_.count);
+        if (timedOut && request_.transfer == Transfer::Dma) {
+            // The DMA stop reports the count asked for, whatever arrived:
+            // nothing tells the samples taken from the buffer's fill.
+            std::size_t handed = result_.samples.size();
+            result_.samples.clear();
+            result_.outcome = Outcome::TimedOut;
+            result_.problem = "the dma run timed out; its stop hands over all " +
+                              std::to_string(handed) +
+                              " samples whatever arrived, so none of them can be trusted "
+                              "and none were kept";
+            return;
+        }
+        if (timedOut) {
+            result_.outcome = Outcome::TimedOut;
+            result_.problem = "the " + run + " timed out after the control's 5 s wait with " +
+                              std::to_string(result_.samples.size()) + " of " +
+                              std::to_string(request_.count) + " samples";
             return;
         }
         if (!delivered_) {
             fail("the control delivered no samples" + errorCodeText());
             return;
         }
-        auto wanted = static_cast<std::size_t>(request_.count);
         if (result_.samples.size() < wanted) {
-            fail("only " + std::to_string(result_.samples.size()) + " of " +
-                 std::to_string(request_.count) + " samples arrived");
+            result_.outcome = Outcome::Incomplete;
+            result_.problem = "only " + std::to_string(result_.samples.size()) + " of " +
+                              std::to_string(request_.count) + " samples arrived";
             return;
         }
-        if (messages_.shown() != before) {
+        if (messages_.shown() != messagesBefore) {
             fail("the control reported a problem during the run");
             return;
         }
         result_.samples.resize(wanted);
-        result_.complete = true;
+        result_.outcome = Outcome::Complete;
     }
 
     void onEvent(com::DispId id, std::span<com::Variant> args) {
@@ -148,12 +212,21 @@ class Session {
             return;
         }
         delivered_ = true;
-        // The array lives only for the event: copy it now.
-        if (const com::SafeArray* array = args[1].array()) {
-            result_.samples.reserve(array->count());
-            for (std::int64_t i = array->lowerBound(); i <= array->upperBound(); ++i) {
-                result_.samples.push_back(array->get(i)->toInt32().valueOr(0));
+        // The array lives only for the event: copy it now. The count the
+        // event names bounds what is taken from it.
+        const com::SafeArray* array = args[1].array();
+        const std::int64_t named = args[0].toInt32().valueOr(0);
+        if (array == nullptr || named <= 0) {
+            return;
+        }
+        const std::int64_t last = std::min(array->upperBound(), array->lowerBound() + named - 1);
+        result_.samples.reserve(static_cast<std::size_t>(last - array->lowerBound() + 1));
+        for (std::int64_t i = array->lowerBound(); i <= last; ++i) {
+            auto value = array->get(i);
+            if (!value.ok()) {
+                break;
             }
+            result_.samples.push_back(value->toInt32().valueOr(0));
         }
     }
 
@@ -189,12 +262,13 @@ class Session {
         if (result_.problem.empty()) {
             result_.problem = std::move(problem);
         }
-        result_.complete = false;
+        result_.outcome = Outcome::Failed;
         return false;
     }
 
     const RunRequest& request_;
     const MessageRelay& messages_;
+    const RunHooks& hooks_;
     com::HeadlessSite site_;
     std::shared_ptr<com::Control> control_;
     bool delivered_ = false;
@@ -204,9 +278,9 @@ class Session {
 }  // namespace
 
 RunResult runAcquisition(const RunRequest& request, const MessageRelay& messages,
-                         const Progress& progress) {
-    Session session(request, messages);
-    return session.run(progress);
+                         const RunHooks& hooks) {
+    Session session(request, messages, hooks);
+    return session.run();
 }
 
 }  // namespace brennix::acquire

@@ -16,6 +16,7 @@
 namespace brennix::acquire {
 
 inline constexpr std::string_view kAnalogInputProgId = "ORSINO.ORSINOCtrl.1";
+inline constexpr std::string_view kTimeoutMessage = "Timeout error,check IRQ or DMA";
 
 struct RunRequest {
     std::int32_t device = -1;
@@ -29,18 +30,37 @@ struct RunRequest {
     std::int32_t count = 1;
 };
 
-struct RunResult {
-    std::vector<std::int32_t> samples;  // converter codes as delivered
-    bool complete = false;              // every sample asked for, no complaint
-    std::string problem;                // why not, when not complete
+enum class Outcome {
+    Complete,     // every sample asked for, no complaint
+    Incomplete,   // the run ended with part of the samples
+    TimedOut,     // the control's wait ran out; what it delivered is kept
+    Interrupted,  // a signal stopped the run between samples
+    Failed,       // nothing or part was taken before an error
 };
 
-// Called with the samples taken so far during a polled run.
-using Progress = std::function<void(std::int32_t done, std::int32_t total)>;
+struct RunResult {
+    // Converter codes as delivered; never a sample the control did not
+    // deliver.
+    std::vector<std::int32_t> samples;
+    // Polled runs: when each sample was taken, on the microsecond clock.
+    std::vector<std::uint64_t> takenAtMicros;
+    Outcome outcome = Outcome::Failed;
+    std::string problem;  // why not complete
+    int signal = 0;       // the signal that stopped it
+    bool complete() const { return outcome == Outcome::Complete; }
+};
+
+struct RunHooks {
+    std::function<void(std::int32_t done, std::int32_t total)> polled;
+    std::function<void()> blockWaiting;
+    std::function<void(std::size_t delivered)> blockDone;
+    // The signal that asks the run to stop, or 0.
+    std::function<int()> stopRequested;
+};
 
 // Messages the control shows go through `messages`; a run that made the
-// control complain is not complete, but keeps what it gathered.
+// control complain is not complete, but keeps what it delivered.
 RunResult runAcquisition(const RunRequest& request, const MessageRelay& messages,
-                         const Progress& progress);
+                         const RunHooks& hooks);
 
 }  // namespace brennix::acquire

@@ -1,31 +1,28 @@
 #include "tools/brennix-acquire/chart_plot.h"
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "chart/control/trendwick_library.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/extent.h"
 #include "platform/com/headless_site.h"
-#include "platform/gfx/color.h"
-#include "platform/gfx/png_io.h"
 #include "platform/gfx/raster_canvas.h"
+#include "tools/brennix-acquire/axis_titles.h"
 
 namespace brennix::acquire {
 namespace {
 
-constexpr int kYDivisions = 10;
-constexpr int kXDivisions = 10;
-
-bool whole(double value) {
-    return std::fabs(value - std::round(value)) < 1e-9;
-}
+constexpr int kYTitleWidth = 26;
+constexpr int kXTitleHeight = 26;
 
 class ChartSession {
   public:
     ChartSession(const ChartRequest& request, const MessageRelay& messages)
-        : request_(request), messages_(messages) {}
+        : request_(request),
+          messages_(messages),
+          xAxis_(xAxisFor(request.volts.size())),
+          yAxis_(yAxisFor(request.scale)) {}
 
     ~ChartSession() {
         if (chart_) {
@@ -38,7 +35,7 @@ class ChartSession {
     ChartSession(const ChartSession&) = delete;
     ChartSession& operator=(const ChartSession&) = delete;
 
-    bool run(std::string& error) {
+    bool run(gfx::Canvas& canvas, std::string& error) {
         if (request_.volts.empty()) {
             error = "there are no samples to plot";
             return false;
@@ -48,7 +45,13 @@ class ChartSession {
                     " samples; no chart was drawn";
             return false;
         }
-        return create(error) && configure(error) && feed(error) && save(error);
+        if (!create(error) || !configure(error) || !feed(error)) {
+            return false;
+        }
+        const gfx::Rect area = chartArea(request_.size);
+        chart_->draw(canvas, area);
+        drawTitleAcross(canvas, request_.xTitle, (area.left + area.right) / 2, area.bottom + 4);
+        return true;
     }
 
   private:
@@ -66,17 +69,17 @@ class ChartSession {
         }
         chart_ = *created;
         site_.attach(*chart_);
-        chart_->setExtent(com::pixelsToHiMetric(request_.size, 96));
+        gfx::Rect area = chartArea(request_.size);
+        chart_->setExtent(com::pixelsToHiMetric({area.width(), area.height()}, 96));
         return true;
     }
 
     bool configure(std::string& error) {
-        const auto count = static_cast<std::int32_t>(request_.volts.size());
-        const std::int32_t history = std::max<std::int32_t>(1024, count + 2);
         const auto white = com::Variant::fromColor(gfx::rgb(255, 255, 255));
         const auto grid = com::Variant::fromColor(gfx::rgb(200, 200, 200));
         const auto faint = com::Variant::fromColor(gfx::rgb(230, 230, 230));
         const auto trace = com::Variant::fromColor(kTraceColor);
+        const bool marked = request_.volts.size() <= kMarkedSamples;
         struct Setting {
             const char* name;
             com::Variant value;
@@ -87,16 +90,17 @@ class ChartSession {
             {"PlotAreaColor", white},
             {"UpdateMode", std::int16_t{0}},  // strip
             {"PlotNum", std::int16_t{1}},
-            {"HistoryLength", history},
-            {"ViewNum", count},
-            {"ScaleMinimum", request_.scale.low},
-            {"ScaleMaximum", request_.scale.high},
-            {"YSpacingMajor", std::int16_t{kYDivisions}},
+            {"HistoryLength", xAxis_.historyLength},
+            {"ViewNum", xAxis_.viewNum},
+            {"ScaleMinimum", yAxis_.low},
+            {"ScaleMaximum", yAxis_.high},
+            {"YSpacingMajor", yAxis_.majorDivisions},
             {"YSpacingMinor", std::int16_t{2}},
             {"FormatClass", std::int16_t{0}},
-            {"Format", yLabelFormat(request_.scale, kYDivisions)},
+            {"Format", std::int16_t{0}},  // "%d": the axis holds whole labels only
             {"XAxisFormatClass", std::int16_t{0}},
-            {"XSpacingMajor", std::int16_t{kXDivisions}},
+            {"XAxisFormat", std::int16_t{0}},
+            {"XSpacingMajor", xAxis_.majorDivisions},
             {"XSpacingMinor", std::int16_t{2}},
             // Ticks on the right leave room for the last X label.
             {"YTickRight", true},
@@ -110,6 +114,8 @@ class ChartSession {
             {"XGridMinorColor", faint},
             {"LineColor1", trace},
             {"LineWidth1", std::int16_t{1}},
+            {"PointStyle1", static_cast<std::int16_t>(marked ? 6 : 0)},  // solid circles
+            {"PointColor1", trace},
         };
         for (const Setting& setting : settings) {
             std::size_t before = messages_.shown();
@@ -137,7 +143,8 @@ class ChartSession {
         com::Variant data(std::move(*array));
         std::size_t before = messages_.shown();
         for (double volts : request_.volts) {
-            if (!data.array()->put(0, volts).ok() || !chart_->call("PlotCharts", {data}).ok()) {
+            if (!data.array()->put(0, volts * yAxis_.perVolt).ok() ||
+                !chart_->call("PlotCharts", {data}).ok()) {
                 error = "the Chart did not take a sample";
                 return false;
             }
@@ -149,14 +156,10 @@ class ChartSession {
         return true;
     }
 
-    bool save(std::string& error) {
-        gfx::RasterCanvas canvas(request_.size);
-        chart_->draw(canvas, {0, 0, request_.size.cx, request_.size.cy});
-        return gfx::savePng(canvas.bitmap(), request_.path, error);
-    }
-
     const ChartRequest& request_;
     const MessageRelay& messages_;
+    const XAxis xAxis_;
+    const YAxis yAxis_;
     com::HeadlessSite site_;
     std::shared_ptr<com::Control> chart_;
     bool initialised_ = false;
@@ -164,19 +167,28 @@ class ChartSession {
 
 }  // namespace
 
-std::int16_t yLabelFormat(const InputScale& scale, int majorDivisions) {
-    double step = (scale.high - scale.low) / majorDivisions;
-    bool wholeVolts = whole(scale.low) && whole(step);
-    if (wholeVolts) {
-        return 0;  // "%d"
-    }
-    bool millivolts = whole(scale.low * 1000.0) && whole(step * 1000.0);
-    return millivolts ? 1 : 3;  // "%.3f", else "%.6f"
+gfx::Rect chartArea(gfx::Size picture) {
+    return {kYTitleWidth, 0, picture.cx, picture.cy - kXTitleHeight};
 }
 
-bool plotChart(const ChartRequest& request, const MessageRelay& messages, std::string& error) {
+bool drawChart(const ChartRequest& request, const MessageRelay& messages, gfx::Canvas& canvas,
+               std::string& error) {
     ChartSession session(request, messages);
-    return session.run(error);
+    return session.run(canvas, error);
+}
+
+std::optional<gfx::Bitmap> plotChart(const ChartRequest& request, const MessageRelay& messages,
+                                     std::string& error) {
+    gfx::RasterCanvas canvas(request.size);
+    if (!drawChart(request, messages, canvas, error)) {
+        return std::nullopt;
+    }
+    const YAxis axis = yAxisFor(request.scale);
+    const gfx::Rect area = chartArea(request.size);
+    const std::string title =
+        std::string(axis.perVolt == 1.0 ? "volts" : "millivolts") + " (" + axis.unit + ")";
+    drawTitleUpwards(canvas.bitmap(), title, 6, (area.top + area.bottom) / 2);
+    return std::move(canvas.bitmap());
 }
 
 }  // namespace brennix::acquire

@@ -1,38 +1,47 @@
 #pragma once
 // A run drawn by the Chart control, created by its programmatic identifier:
-// one strip trace of every sample in volts, saved as PNG.
+// one strip trace of every sample, with the axis titles the tool draws
+// around it.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "platform/gfx/bitmap.h"
+#include "platform/gfx/canvas.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/geometry.h"
 #include "tools/brennix-acquire/input_scale.h"
 #include "tools/brennix-acquire/message_relay.h"
+#include "tools/brennix-acquire/plot_axes.h"
 
 namespace brennix::acquire {
 
 inline constexpr std::string_view kChartProgId = "TRENDWICK.ChartCtrl.1";
-// What the Chart's history holds at most, less the two cells the strip
-// window needs beyond its samples.
-inline constexpr std::size_t kMaxPlottedSamples = 1048575 - 2;
 inline constexpr gfx::ColorRef kTraceColor = gfx::rgb(0, 70, 200);
+// Up to this many samples each one is marked, so that a short run (even
+// a single sample) shows its points and not only the lines between them.
+inline constexpr std::size_t kMarkedSamples = 100;
 
 struct ChartRequest {
     std::span<const double> volts;
     InputScale scale;
     std::string caption;
-    std::string path;
-    gfx::Size size{800, 420};
+    std::string xTitle;  // under the X labels
+    gfx::Size size{820, 450};
 };
 
-// The Y label format (FormatClass 0) whose texts show the major tick
-// values of the scale exactly: whole volts, millivolts, or six decimals.
-std::int16_t yLabelFormat(const InputScale& scale, int majorDivisions);
+// Where the Chart sits in the picture; the rest holds the axis titles.
+gfx::Rect chartArea(gfx::Size picture);
 
-// False with the reason when the Chart could not draw or the file not be
-// written; messages of the Chart go through `messages`.
-bool plotChart(const ChartRequest& request, const MessageRelay& messages, std::string& error);
+// The Chart with its X title on `canvas`; false with the reason when the
+// Chart could not draw. Messages of the Chart go through `messages`.
+bool drawChart(const ChartRequest& request, const MessageRelay& messages, gfx::Canvas& canvas,
+               std::string& error);
+
+// The whole picture, the Y title included, or nothing with the reason.
+std::optional<gfx::Bitmap> plotChart(const ChartRequest& request, const MessageRelay& messages,
+                                     std::string& error);
 
 }  // namespace brennix::acquire

@@ -1,36 +1,26 @@
 #include "tools/brennix-acquire/sample_csv.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 
 namespace brennix::acquire {
 
-void writeCsv(std::ostream& out, std::span<const std::int32_t> samples, const InputScale& scale) {
-    out << kCsvHeader << '\n';
-    char volts[32];
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        // Six decimals resolve one step of the finest gain (0.15 mV).
-        std::snprintf(volts, sizeof volts, "%.6f", voltsOf(samples[i], scale));
-        out << i << ',' << samples[i] << ',' << volts << '\n';
+void writeCsv(std::ostream& out, const CsvContent& content) {
+    for (const MetadataLine& line : content.metadata) {
+        std::string value = line.value;
+        // One line per entry, whatever a message held.
+        std::replace(value.begin(), value.end(), '\n', ' ');
+        out << "# " << line.key << ": " << value << '\n';
     }
-}
-
-bool writeCsvFile(const std::string& path, std::span<const std::int32_t> samples,
-                  const InputScale& scale, std::string& error) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
+    out << kCsvColumns << '\n';
+    char row[96];
+    for (std::size_t k = 0; k < content.samples.size(); ++k) {
+        // Seven decimals resolve a tenth of the fastest pacer period; six
+        // resolve one step of the finest gain (0.15 mV).
+        std::snprintf(row, sizeof row, "%zu,%.7f,%d,%.6f\n", k, content.secondsOf(k),
+                      content.samples[k], voltsOf(content.samples[k], content.scale));
+        out << row;
     }
-    writeCsv(file, samples, scale);
-    file.close();
-    if (!file) {
-        error = "writing " + path + " failed";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace brennix::acquire
