@@ -130,6 +130,10 @@ class Control : public AutomationObject {
     virtual void onKeyPress(std::int16_t& keyAscii);
     virtual void onKeyUp(std::int16_t& keyCode, std::int16_t shift);
 
+    // The extent of a new control, before any container proposes one; the
+    // extent handler does not see it.
+    void setInitialExtent(gfx::Size himetric) { extent_ = himetric; }
+
     bool setTimer(std::uint32_t id, std::uint32_t milliseconds);
     void killTimer(std::uint32_t id);
 
