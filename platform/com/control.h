@@ -141,6 +141,9 @@ class Control : public AutomationObject {
     // height); where no surface is lent the control is invalidated instead,
     // so the next paint shows the change.
     void drawOnWindow(const std::function<void(gfx::Canvas&, const gfx::Rect&)>& paint);
+    // The extent of a new control, before any container proposes one; the
+    // extent handler does not see it.
+    void setInitialExtent(gfx::Size himetric) { extent_ = himetric; }
 
     bool setTimer(std::uint32_t id, std::uint32_t milliseconds);
     void killTimer(std::uint32_t id);
