@@ -201,6 +201,20 @@ TEST_F(StoreWrites, ValuesOfOtherTypesAndCommentsSurviveFromADesktopExport) {
         << after;
 }
 
+TEST_F(StoreWrites, TextWithLineBreaksFromAnOldExportSurvivesAnUnrelatedUpdate) {
+    writeStore(
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Brennix Device\\000@Brax-VexaL]\r\n"
+        "\"Note\"=hex(1):6c,69,6e,65,20,31,0d,0a,6c,69,6e,65,20,32,0a,00\r\n");
+    ASSERT_TRUE(writeSeries('U', 1));
+    Key device;
+    ASSERT_EQ(Key::open(HKEY_CURRENT_USER, kDevice, KEY_READ, device), ERROR_SUCCESS);
+    std::string note;
+    ASSERT_EQ(device.queryString("Note", note), ERROR_SUCCESS) << lastStoreError();
+    EXPECT_EQ(note, "line 1\r\nline 2\n");
+    EXPECT_EQ(readDword("U0"), 0U);
+    EXPECT_NE(readStore().find("\"Note\"=hex(1):6c,00,69,00"), std::string::npos) << readStore();
+}
+
 TEST_F(StoreWrites, AWriteThroughASymbolicLinkReplacesItsTarget) {
     const auto real = folder_ / "real.reg";
     { std::ofstream(real, std::ios::binary) << kSeed; }
