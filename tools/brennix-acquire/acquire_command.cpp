@@ -95,8 +95,10 @@ class Command {
         line.finish();
         if (result.complete() && StopSignals::received() != 0) {
             t_.err << kPrefix << signalName(StopSignals::received())
-                   << " came during the block run, which cannot be cut short; its block is "
-                      "complete and is saved\n";
+                   << (plan_.request.transfer == Transfer::Polling
+                           ? " came after the last sample; the run is complete and is saved\n"
+                           : " came during the block run, which cannot be cut short; its block "
+                             "is complete and is saved\n");
         }
         return report(result);
     }
