@@ -146,8 +146,9 @@ QVariant toQVariant(const com::Variant& value, com::PropType type) {
     switch (value.type()) {
         case com::VarType::Empty:
             return {};
+        // Qt's forms and Designer hold no short: 16-bit values travel as int.
         case com::VarType::Int16:
-            return QVariant::fromValue(static_cast<short>(value.toInt16().value()));
+            return static_cast<int>(value.toInt16().value());
         case com::VarType::Int32:
             return static_cast<int>(value.toInt32().value());
         case com::VarType::Double:
@@ -193,7 +194,6 @@ com::Result<com::Variant> toComVariant(const QVariant& value, const com::Member&
 int qtTypeOf(com::PropType type) {
     switch (type) {
         case com::PropType::Int16:
-            return QMetaType::Short;
         case com::PropType::Int32:
             return QMetaType::Int;
         case com::PropType::Double:

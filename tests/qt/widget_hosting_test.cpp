@@ -92,7 +92,7 @@ using WidgetProperties = HostingTest;
 TEST_F(WidgetProperties, AreReadAndWrittenByNameWithTheControlsConversions) {
     ControlWidget widget(kSampleProgId);
     ASSERT_NE(widget.control(), nullptr);
-    EXPECT_EQ(widget.controlProperty("PlotNum"), QVariant::fromValue<short>(1));
+    EXPECT_EQ(widget.controlProperty("PlotNum"), QVariant(1));
     EXPECT_TRUE(widget.setControlProperty("PlotNum", 4));
     EXPECT_EQ(widget.control()->get("PlotNum")->toInt16().value(), 4);
     // The same through QObject's own property access, as forms use it.
