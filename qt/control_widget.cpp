@@ -132,8 +132,17 @@ class ControlWidget::Site final : public com::Site {
         return std::nullopt;
     }
 
+    bool timerArmed(std::uint32_t id) const { return timers_.contains(id); }
+
     // Draws the control on the canvas, sized to the widget in device pixels.
     gfx::RasterCanvas* paintFrame() {
+        // A hidden widget gets its resize event only when shown; the
+        // control hears of its new extent before it paints.
+        if (widget_.control_ != nullptr && !widget_.negotiating_ &&
+            !(widget_.control_->extent() ==
+              com::pixelsToHiMetric({widget_.width(), widget_.height()}, kLogicalPixelsPerInch))) {
+            widget_.proposeExtent();
+        }
         const qreal r = widget_.pixelRatio();
         const gfx::Size size{static_cast<int>(std::lround(widget_.width() * r)),
                              static_cast<int>(std::lround(widget_.height() * r))};
@@ -224,6 +233,14 @@ void ControlWidget::hostControl(std::shared_ptr<com::Control> control, const QSt
     sinkCookie_ = control_->advise(std::make_shared<com::FunctionSink>(
         [this](com::DispId id, std::span<com::Variant> args) { onControlEvent(id, args); }));
     control_->setSite(site_.get());
+    // Values first: each put brings every property's value back to Qt.
+    std::vector<std::pair<QString, QVariant>> pending;
+    for (const QByteArray& name : std::exchange(pendingProperties_, {})) {
+        pending.emplace_back(QString::fromUtf8(name), property(name.constData()));
+    }
+    for (const auto& [name, value] : pending) {
+        (void)setControlProperty(name, value);
+    }
     if (testAttribute(Qt::WA_Resized)) {
         proposeExtent();
     } else {
@@ -253,6 +270,10 @@ void ControlWidget::applyRunTimeVisibility() {
     if (invisibleAtRunTime_ && userMode_) {
         hide();
     }
+}
+
+bool ControlWidget::timerArmed(std::uint32_t id) const {
+    return site_->timerArmed(id);
 }
 
 qreal ControlWidget::pixelRatio() const {
@@ -465,6 +486,12 @@ void ControlWidget::onControlEvent(com::DispId id, std::span<com::Variant> args)
 }
 
 bool ControlWidget::event(QEvent* event) {
+    if (event->type() == QEvent::DynamicPropertyChange && syncing_ == 0 && control_ == nullptr) {
+        const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+        if (!pendingProperties_.contains(name)) {
+            pendingProperties_.append(name);
+        }
+    }
     if (event->type() == QEvent::DynamicPropertyChange && syncing_ == 0 && control_ != nullptr) {
         const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
         const com::Member* member = control_->members().find(name.toStdString());

@@ -58,6 +58,9 @@ class ControlWidget : public QWidget {
     // A method by name; an invalid QVariant when the call fails.
     Q_INVOKABLE QVariant callMethod(const QString& name, const QVariantList& arguments = {});
 
+    // Whether the control's window timer of that id is running.
+    bool timerArmed(std::uint32_t id) const;
+
     // What the control paints now, in device pixels.
     QImage renderFrame();
     // Pixels of the control per logical pixel of the widget.
@@ -112,6 +115,9 @@ class ControlWidget : public QWidget {
     bool invisibleAtRunTime_ = false;
     bool negotiating_ = false;
     int syncing_ = 0;
+    // Set by name before there was a control (uic sets the controlId after
+    // the numbers): handed to the control when it comes.
+    QList<QByteArray> pendingProperties_;
     struct PendingEvent;
     PendingEvent* event_ = nullptr;
 };
