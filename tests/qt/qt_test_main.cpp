@@ -1,5 +1,6 @@
 // Qt tests run without a display: the offscreen platform unless the caller
-// chose another.
+// chose another. A test program may fix the screen density or the plugin
+// path it needs before Qt starts.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +8,12 @@
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef BRENNIX_QT_SCALE_FACTOR
+    ::setenv("QT_SCALE_FACTOR", BRENNIX_QT_SCALE_FACTOR, 1);
+#endif
+#ifdef BRENNIX_QT_PLUGIN_PATH
+    ::setenv("QT_PLUGIN_PATH", BRENNIX_QT_PLUGIN_PATH, 1);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brennix-tests"));
     ::testing::InitGoogleTest(&argc, argv);
