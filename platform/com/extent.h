@@ -3,6 +3,7 @@
 // Both directions round to nearest, so a size survives the round trip.
 
 #include <cstdint>
+#include <limits>
 
 #include "platform/gfx/geometry.h"
 
@@ -11,6 +12,7 @@ namespace brennix::com {
 constexpr int kHiMetricPerInch = 2540;
 
 // number * numerator / denominator, rounded half away from zero, in 64 bits.
+// A result beyond int saturates, so a huge size never comes back negative.
 constexpr int mulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) {
         return 0;
@@ -20,7 +22,12 @@ constexpr int mulDiv(int number, int numerator, int denominator) {
     bool negative = (product < 0) != (denominator < 0);
     std::int64_t magnitude = (product < 0 ? -product : product) + half;
     std::int64_t quotient = magnitude / (denominator > 0 ? denominator : -denominator);
-    return static_cast<int>(negative ? -quotient : quotient);
+    if (negative) {
+        quotient = -quotient;
+    }
+    constexpr std::int64_t kLow = std::numeric_limits<int>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<int>::max();
+    return static_cast<int>(quotient < kLow ? kLow : (quotient > kHigh ? kHigh : quotient));
 }
 
 constexpr gfx::Size hiMetricToPixels(gfx::Size himetric, int pixelsPerInch) {
