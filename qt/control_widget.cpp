@@ -68,6 +68,7 @@ class ControlWidget::Site final : public com::Site {
     }
 
     void invalidate(com::Control& /*control*/, const std::optional<gfx::Rect>& area) override {
+        drawn_ = false;
         if (!area) {
             widget_.update();
             return;
@@ -81,6 +82,7 @@ class ControlWidget::Site final : public com::Site {
     }
 
     void updateNow(com::Control& /*control*/) override {
+        drawn_ = false;
         if (widget_.isVisible()) {
             widget_.repaint();
         } else {
@@ -134,6 +136,18 @@ class ControlWidget::Site final : public com::Site {
 
     bool timerArmed(std::uint32_t id) const { return timers_.contains(id); }
 
+    // The canvas of the last frame, for drawing at once outside a paint;
+    // what the control drew there is shown as it stands.
+    com::WindowSurface windowSurface(com::Control& /*control*/) override {
+        if (!canvas_ || !drawn_) {
+            (void)paintFrame();
+        }
+        return com::WindowSurface(*canvas_, [this] { widget_.update(); });
+    }
+
+    // The next paint draws the control again.
+    void redrawOnNextPaint() { drawn_ = false; }
+
     // Draws the control on the canvas, sized to the widget in device pixels.
     gfx::RasterCanvas* paintFrame() {
         // A hidden widget gets its resize event only when shown; the
@@ -148,10 +162,12 @@ class ControlWidget::Site final : public com::Site {
                              static_cast<int>(std::lround(widget_.height() * r))};
         if (!canvas_ || !(canvas_->size() == size)) {
             canvas_ = std::make_unique<gfx::RasterCanvas>(size);
+            drawn_ = false;
         }
-        if (widget_.control_ == nullptr || size.cx <= 0 || size.cy <= 0) {
+        if (widget_.control_ == nullptr || size.cx <= 0 || size.cy <= 0 || drawn_) {
             return canvas_.get();
         }
+        drawn_ = true;
         // The container's background under whatever the control leaves.
         canvas_->bitmap().fill(gfx::pixelOf(widget_.control_->ambient().backColor));
         widget_.control_->draw(*canvas_, {0, 0, size.cx, size.cy});
@@ -170,6 +186,7 @@ class ControlWidget::Site final : public com::Site {
     ControlWidget& widget_;
     std::map<std::uint32_t, int> timers_;
     std::unique_ptr<gfx::RasterCanvas> canvas_;
+    bool drawn_ = false;  // the canvas holds the control's current picture
 };
 
 ControlWidget::ControlWidget(QWidget* parent)
@@ -233,6 +250,7 @@ void ControlWidget::hostControl(std::shared_ptr<com::Control> control, const QSt
     sinkCookie_ = control_->advise(std::make_shared<com::FunctionSink>(
         [this](com::DispId id, std::span<com::Variant> args) { onControlEvent(id, args); }));
     control_->setSite(site_.get());
+    site_->redrawOnNextPaint();
     // Values first: each put brings every property's value back to Qt.
     std::vector<std::pair<QString, QVariant>> pending;
     for (const QByteArray& name : std::exchange(pendingProperties_, {})) {
@@ -504,6 +522,7 @@ bool ControlWidget::event(QEvent* event) {
 }
 
 QImage ControlWidget::renderFrame() {
+    site_->redrawOnNextPaint();
     const gfx::RasterCanvas* canvas = site_->paintFrame();
     const gfx::Bitmap& bitmap = canvas->bitmap();
     return QImage(reinterpret_cast<const uchar*>(bitmap.data()), bitmap.width(), bitmap.height(),

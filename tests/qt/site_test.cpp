@@ -91,6 +91,28 @@ TEST_F(SiteMessages, ARecorderInstalledAfterTheQtBoxesTakesTheMessages) {
     EXPECT_EQ(recorder.messages()[0].owner, com::MessageOwner::Control);
 }
 
+using SiteSurface = HostingTest;
+
+TEST_F(SiteSurface, DrawingOutsideAPaintShowsAtOnceWithoutARepaintOfTheControl) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.resize(100, 50);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    auto& sample = static_cast<com::testing::CSampleCtrl&>(*widget.control());
+    sample.markCorner();
+    QCoreApplication::processEvents();
+    // The sample paints nothing itself: the mark stands on the background.
+    QImage shown(widget.size(), QImage::Format_RGB32);
+    widget.render(&shown);
+    EXPECT_EQ(shown.pixelColor(99, 49), QColor(255, 0, 0));
+    EXPECT_NE(shown.pixelColor(98, 49), QColor(255, 0, 0));
+    // A repaint the control asks for draws it afresh.
+    widget.control()->invalidate();
+    widget.render(&shown);
+    EXPECT_NE(shown.pixelColor(99, 49), QColor(255, 0, 0));
+}
+
 using SiteAmbient = HostingTest;
 
 TEST_F(SiteAmbient, TheUserModeReachesTheControl) {
