@@ -551,7 +551,7 @@ void ControlWidget::resizeEvent(QResizeEvent* event) {
     }
 }
 
-void ControlWidget::mousePressEvent(QMouseEvent* event) {
+void ControlWidget::forwardButton(QMouseEvent* event, ButtonHandler handler) {
     if (control_ == nullptr) {
         return;
     }
@@ -560,37 +560,21 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPointF p = event->position() * pixelRatio();
-    control_->mouseDown(static_cast<com::MouseButton>(button), shiftStateOf(event->modifiers()),
-                        qFloor(p.x()), qFloor(p.y()));
+    (control_.get()->*handler)(static_cast<com::MouseButton>(button),
+                               shiftStateOf(event->modifiers()), qFloor(p.x()), qFloor(p.y()));
     syncProperties();
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    forwardButton(event, &com::Control::mouseDown);
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (control_ == nullptr) {
-        return;
-    }
-    const std::int16_t button = buttonOf(event->button());
-    if (button == 0) {
-        return;
-    }
-    const QPointF p = event->position() * pixelRatio();
-    control_->mouseUp(static_cast<com::MouseButton>(button), shiftStateOf(event->modifiers()),
-                      qFloor(p.x()), qFloor(p.y()));
-    syncProperties();
+    forwardButton(event, &com::Control::mouseUp);
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (control_ == nullptr) {
-        return;
-    }
-    const std::int16_t button = buttonOf(event->button());
-    if (button == 0) {
-        return;
-    }
-    const QPointF p = event->position() * pixelRatio();
-    control_->doubleClick(static_cast<com::MouseButton>(button), shiftStateOf(event->modifiers()),
-                          qFloor(p.x()), qFloor(p.y()));
-    syncProperties();
+    forwardButton(event, &com::Control::doubleClick);
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -99,6 +99,8 @@ class ControlWidget : public QWidget {
     class Site;
     friend class Site;
 
+    using ButtonHandler = void (com::Control::*)(com::MouseButton, std::int16_t, int, int);
+    void forwardButton(QMouseEvent* event, ButtonHandler handler);
     void releaseControl();
     void onControlEvent(com::DispId id, std::span<com::Variant> args);
     void syncProperties();
