@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev
   libfreetype-dev libpng-dev fonts-dejavu-core
   libcairo2-dev
+  qt6-base-dev qt6-tools-dev libqt6opengl6-dev
 )
 
 missing=()

@@ -1,0 +1,170 @@
+// The Designer plugin as Designer itself loads it: through the plugin path,
+// in Designer's own form editor, saving and loading form files.
+#include <gmock/gmock.h>
+
+#include <QDir>
+#include <QPluginLoader>
+#include <QtDesigner/QDesignerComponents>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
+#include <QtDesigner/QDesignerFormWindowManagerInterface>
+#include <QtDesigner/QDesignerIntegration>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QExtensionManager>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+#include "qt/control_catalogue.h"
+#include "qt/control_widget.h"
+
+namespace brennix::qt::testing {
+namespace {
+
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::IsSupersetOf;
+
+QString pluginFile() {
+    return QDir(QStringLiteral(BRENNIX_DESIGNER_PLUGIN_DIR))
+        .filePath(QStringLiteral("libbrennix_designer.so"));
+}
+
+QStringList widgetNames(QObject* plugin) {
+    QStringList names;
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugin);
+    if (collection == nullptr) {
+        return names;
+    }
+    for (auto* w : collection->customWidgets()) {
+        names.append(w->name());
+    }
+    return names;
+}
+
+std::vector<std::string> toStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const auto& s : list) {
+        out.push_back(s.toStdString());
+    }
+    return out;
+}
+
+TEST(DesignerPlugin, LoadsAndOffersEveryControlOfTheBuiltLibraries) {
+    QPluginLoader loader(pluginFile());
+    QObject* plugin = loader.instance();
+    ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
+    const auto names = toStd(widgetNames(plugin));
+    EXPECT_THAT(names, Contains("brennix::qt::ControlWidget"));
+    // Every class every library of the catalogue registered is offered.
+    for (const auto& c : catalogueClasses()) {
+        EXPECT_THAT(names, Contains(c.name.toStdString()));
+    }
+    EXPECT_THAT(names, IsSupersetOf(
+                           {"Chart", "ORSINO", "Pellam", "Quillet", "Rastow", "Sarnet", "Tolvan"}));
+}
+
+TEST(DesignerPlugin, HardwareControlsAreDesignTimeIconsInvisibleAtRunTime) {
+    QPluginLoader loader(pluginFile());
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    ASSERT_NE(collection, nullptr);
+    QDesignerCustomWidgetInterface* pellam = nullptr;
+    for (auto* w : collection->customWidgets()) {
+        if (w->name() == QStringLiteral("Pellam")) {
+            pellam = w;
+        }
+    }
+    ASSERT_NE(pellam, nullptr);
+    EXPECT_EQ(pellam->group(), QStringLiteral("Brennix Hardware"));
+    EXPECT_FALSE(pellam->icon().isNull());
+    QWidget form;
+    auto* widget = qobject_cast<ControlWidget*>(pellam->createWidget(&form));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_FALSE(widget->userMode());
+    form.show();
+    EXPECT_TRUE(widget->isVisible());
+    // The board icon is drawn at design time...
+    const QImage frame = widget->renderFrame();
+    EXPECT_EQ(frame.size(), QSize(32, 32));
+    EXPECT_EQ(frame.pixelColor(3, 10), QColor(192, 192, 192));
+    // ...and the control is gone when the form runs.
+    widget->setUserMode(true);
+    EXPECT_FALSE(widget->isVisible());
+}
+
+// Designer's form editor, headless, with the plugin found on the plugin path.
+class DesignerForm : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        QDesignerComponents::initializeResources();
+        core() = QDesignerComponents::createFormEditor(nullptr);
+        QDesignerComponents::initializePlugins(core());
+        core()->setWidgetBox(QDesignerComponents::createWidgetBox(core(), nullptr));
+        core()->setPropertyEditor(QDesignerComponents::createPropertyEditor(core(), nullptr));
+        new QDesignerIntegration(core(), core());
+    }
+
+    static QDesignerFormEditorInterface*& core() {
+        static QDesignerFormEditorInterface* editor = nullptr;
+        return editor;
+    }
+
+    QDesignerFormWindowInterface* openForm(const QString& contents) {
+        auto* window = core()->formWindowManager()->createFormWindow(nullptr);
+        windows_.emplace_back(window);
+        EXPECT_TRUE(window->setContents(contents));
+        return window;
+    }
+
+    static QDesignerPropertySheetExtension* sheetOf(QObject* object) {
+        return qt_extension<QDesignerPropertySheetExtension*>(core()->extensionManager(), object);
+    }
+
+    std::vector<std::unique_ptr<QDesignerFormWindowInterface>> windows_;
+};
+
+const QString kChartForm = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Form</class>
+ <widget class="QWidget" name="Form">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>500</width><height>400</height></rect></property>
+  <widget class="Chart" name="chart">
+   <property name="geometry"><rect><x>10</x><y>10</y><width>300</width><height>200</height></rect></property>
+   <property name="controlId"><string>TRENDWICKLib.Chart</string></property>
+  </widget>
+ </widget>
+</ui>
+)");
+
+TEST_F(DesignerForm, APropertySetInThePropertySheetIsSavedAndLoadsBack) {
+    auto* form = openForm(kChartForm);
+    auto* chart = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    ASSERT_NE(chart->control(), nullptr);
+    EXPECT_FALSE(chart->userMode());
+
+    QDesignerPropertySheetExtension* sheet = sheetOf(chart);
+    ASSERT_NE(sheet, nullptr);
+    const int plotNum = sheet->indexOf(QStringLiteral("PlotNum"));
+    ASSERT_GE(plotNum, 0);
+    EXPECT_EQ(sheet->property(plotNum).toInt(), 1);
+    sheet->setProperty(plotNum, 3);
+    sheet->setChanged(plotNum, true);
+    const int title = sheet->indexOf(QStringLiteral("PlotAreaColor"));
+    ASSERT_GE(title, 0);
+    sheet->setProperty(title, QColor(0, 0, 128));
+    sheet->setChanged(title, true);
+    EXPECT_EQ(chart->controlProperty("PlotNum").toInt(), 3);
+
+    const QString saved = form->contents();
+    EXPECT_THAT(saved.toStdString(), HasSubstr("PlotNum"));
+
+    auto* reloaded = openForm(saved);
+    auto* again = reloaded->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(again, nullptr);
+    ASSERT_NE(again->control(), nullptr);
+    EXPECT_EQ(again->control()->members().className(), "Chart");
+    EXPECT_EQ(again->controlProperty("PlotNum").toInt(), 3);
+    EXPECT_EQ(again->controlProperty("PlotAreaColor").value<QColor>(), QColor(0, 0, 128));
+}
+
+}  // namespace
+}  // namespace brennix::qt::testing

@@ -1,0 +1,256 @@
+#include <gmock/gmock.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "chart/control/chart_ctrl.h"
+#include "platform/com/extent.h"
+#include "tests/qt/hosting_fixture.h"
+
+namespace brennix::qt::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+com::Variant doubles(std::vector<double> values) {
+    return com::Variant(com::SafeArray::fromValues<double>(values).value());
+}
+
+// A Chart with a sine on two plots, the same way for any host.
+void feedChart(com::Control& chart) {
+    ASSERT_TRUE(chart.put("PlotNum", std::int16_t{2}).ok());
+    ASSERT_TRUE(chart.put("PlotAreaColor", com::Variant::fromColor(gfx::rgb(0, 0, 64))).ok());
+    ASSERT_TRUE(chart.call("InitControl").ok());
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_TRUE(chart.call("PlotCharts", {doubles({i % 37 * 0.1, 3.0 - i % 23 * 0.1})}).ok());
+    }
+}
+
+using WidgetCreation = HostingTest;
+
+TEST_F(WidgetCreation, AChartIsCreatedByProgIdOrTypeLibraryAlias) {
+    ControlWidget byProgId(kChartProgId);
+    ASSERT_NE(byProgId.control(), nullptr) << byProgId.lastError().toStdString();
+    EXPECT_EQ(byProgId.control()->members().className(), "Chart");
+
+    ControlWidget byAlias(QStringLiteral("TRENDWICKLib.Chart"));
+    ASSERT_NE(byAlias.control(), nullptr) << byAlias.lastError().toStdString();
+    EXPECT_EQ(byAlias.control()->members().className(), "Chart");
+    EXPECT_EQ(byAlias.controlId(), QStringLiteral("TRENDWICKLib.Chart"));
+}
+
+TEST_F(WidgetCreation, AnUnknownClassLeavesTheWidgetEmptyWithTheReason) {
+    ControlWidget widget;
+    EXPECT_FALSE(widget.setControlId(QStringLiteral("NOBODY.NothingCtrl.1")));
+    EXPECT_EQ(widget.control(), nullptr);
+    EXPECT_THAT(widget.lastError().toStdString(), HasSubstr("NOBODY.NothingCtrl.1"));
+    // Painting an empty host is harmless.
+    widget.resize(40, 30);
+    EXPECT_EQ(widget.renderFrame().size(), QSize(40, 30));
+}
+
+TEST_F(WidgetCreation, AFreshWidgetTakesTheControlsOwnExtent) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    const gfx::Size px = com::hiMetricToPixels(widget.control()->extent(), 96);
+    EXPECT_EQ(widget.size(), QSize(px.cx, px.cy));
+    EXPECT_EQ(widget.sizeHint(), widget.size());
+}
+
+using WidgetPainting = HostingTest;
+
+TEST_F(WidgetPainting, AHostedChartPaintsTheSamePixelsAsTheHeadlessSite) {
+    ControlWidget widget(kChartProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.resize(400, 300);
+    feedChart(*widget.control());
+
+    auto bare = com::createControl<chart::CChartCtrl>();
+    feedChart(*bare);
+    const gfx::Bitmap expected = headlessFrame(*bare, {400, 300});
+
+    EXPECT_EQ(differingPixels(widget.renderFrame(), expected), 0);
+    // What Qt puts on the screen is that image, unscaled.
+    EXPECT_EQ(differingPixels(widget.grab().toImage(), expected), 0);
+}
+
+TEST_F(WidgetPainting, APropertyChangeRepaintsWithTheNewValue) {
+    ControlWidget widget(kChartProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.resize(200, 150);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    ASSERT_TRUE(widget.setControlProperty("PlotAreaColor", QColor(0, 128, 0)));
+    QCoreApplication::processEvents();
+    const QImage shown = widget.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(100, 75), QColor(0, 128, 0));
+}
+
+using WidgetProperties = HostingTest;
+
+TEST_F(WidgetProperties, AreReadAndWrittenByNameWithTheControlsConversions) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    EXPECT_EQ(widget.controlProperty("PlotNum"), QVariant(1));
+    EXPECT_TRUE(widget.setControlProperty("PlotNum", 4));
+    EXPECT_EQ(widget.control()->get("PlotNum")->toInt16().value(), 4);
+    // The same through QObject's own property access, as forms use it.
+    widget.setProperty("Title", QStringLiteral("Boiler"));
+    EXPECT_EQ(widget.control()->get("Title")->toString().value(), "Boiler");
+    EXPECT_EQ(widget.property("Title").toString(), QStringLiteral("Boiler"));
+    // Enumerations by value name; colours as Qt colours.
+    EXPECT_TRUE(widget.setControlProperty("Mode", QStringLiteral("smTimer")));
+    EXPECT_EQ(widget.control()->get("Mode")->toInt16().value(), 2);
+    EXPECT_TRUE(widget.setControlProperty("LineColor", QColor(1, 2, 3)));
+    EXPECT_EQ(widget.control()->get("LineColor")->toColor().value(), gfx::rgb(1, 2, 3));
+    EXPECT_EQ(widget.controlProperty("LineColor").value<QColor>(), QColor(1, 2, 3));
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(WidgetProperties, ARangeFailureShowsTheControlsMessageAndQtSeesTheResetValue) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.setProperty("PlotNum", 9);
+    EXPECT_THAT(messages.texts(), ElementsAre("PlotNum must between 1 to 8"));
+    EXPECT_EQ(widget.property("PlotNum").toInt(), 1);
+    // A refused value changes nothing and says why.
+    EXPECT_FALSE(widget.setControlProperty("SampleRate", 10.0) &&
+                 widget.controlProperty("SampleRate").toDouble() == 10.0);
+    EXPECT_EQ(widget.controlProperty("SampleRate").toDouble(), 1000.0);
+    EXPECT_EQ(messages.texts().back(), "SampleRate must larger than 1000");
+}
+
+TEST_F(WidgetProperties, WrongNamesAndTypesAreRefusedWithTheReason) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    EXPECT_FALSE(widget.setControlProperty("NoSuchThing", 1));
+    EXPECT_THAT(widget.lastError().toStdString(), HasSubstr("NoSuchThing"));
+    EXPECT_FALSE(widget.controlProperty("NoSuchThing").isValid());
+    EXPECT_FALSE(widget.setControlProperty("PlotNum", QStringLiteral("many")));
+    EXPECT_FALSE(widget.setControlProperty("ErrorCode", 5));
+    EXPECT_EQ(widget.controlProperty("ErrorCode").toInt(), 0);
+    // Values the control's conversion cannot hold are not cut short.
+    EXPECT_FALSE(widget.setControlProperty("PlotNum", 70000));
+    EXPECT_EQ(widget.controlProperty("PlotNum").toInt(), 1);
+}
+
+using WidgetMethods = HostingTest;
+
+TEST_F(WidgetMethods, AreCalledByNameWithTheirArgumentsAndResult) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    EXPECT_EQ(widget.callMethod("Average", {2, 5}).toDouble(), 3.5);
+    EXPECT_FALSE(widget.callMethod("Average", {2}).isValid());
+    EXPECT_FALSE(widget.callMethod("Vanish").isValid());
+    EXPECT_THAT(widget.lastError().toStdString(), HasSubstr("Vanish"));
+}
+
+TEST_F(WidgetMethods, AChartTakesItsSamplesAsAQtList) {
+    ControlWidget widget(kChartProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    ASSERT_TRUE(widget.callMethod("InitControl").toBool());
+    ASSERT_TRUE(widget.callMethod("PlotCharts", {QVariant(QVariantList{1.5})}).toBool());
+    auto& chart = static_cast<chart::CChartCtrl&>(*widget.control());
+    EXPECT_TRUE(chart.history().hasData());
+    EXPECT_EQ(chart.history().sampleAt(0, 0), 1.5);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+using WidgetEvents = HostingTest;
+
+TEST_F(WidgetEvents, ControlEventsArriveAsSignalsWithTheirArguments) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    QSignalSpy spy(&widget, &ControlWidget::controlEvent);
+    ASSERT_TRUE(spy.isValid());
+    auto& sample = static_cast<com::testing::CSampleCtrl&>(*widget.control());
+    ASSERT_TRUE(sample.fireDone(7, com::Variant(2.5)).ok());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toString(), QStringLiteral("OnDone"));
+    EXPECT_EQ(spy[0][1].toList(), (QVariantList{7, 2.5}));
+}
+
+TEST_F(WidgetEvents, MouseButtonsAndMovesReachTheControlsStockEvents) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.resize(100, 50);
+    QSignalSpy down(&widget, &ControlWidget::MouseDown);
+    QSignalSpy up(&widget, &ControlWidget::MouseUp);
+    QSignalSpy move(&widget, &ControlWidget::MouseMove);
+    QSignalSpy click(&widget, &ControlWidget::Click);
+    QSignalSpy dbl(&widget, &ControlWidget::DblClick);
+
+    QTest::mousePress(&widget, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+    QTest::mouseMove(&widget, QPoint(30, 25));
+    QTest::mouseRelease(&widget, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 25));
+    ASSERT_EQ(down.count(), 1);
+    EXPECT_EQ(down[0], (QVariantList{1, com::kShift, 10, 20}));
+    ASSERT_GE(move.count(), 1);
+    EXPECT_EQ(move.last(), (QVariantList{1, 0, 30, 25}));
+    ASSERT_EQ(up.count(), 1);
+    EXPECT_EQ(up[0], (QVariantList{1, com::kShift, 30, 25}));
+    EXPECT_EQ(click.count(), 1);
+
+    QTest::mouseDClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(dbl.count(), 1);
+    // The right button is no click.
+    const auto clicks = click.count();
+    QTest::mouseClick(&widget, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(click.count(), clicks);
+}
+
+TEST_F(WidgetEvents, KeysArriveAsVirtualKeyCodesAndCharacters) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    QSignalSpy down(&widget, &ControlWidget::KeyDown);
+    QSignalSpy press(&widget, &ControlWidget::KeyPress);
+    QSignalSpy up(&widget, &ControlWidget::KeyUp);
+    QTest::keyClick(&widget, 'A', Qt::ShiftModifier);
+    QTest::keyClick(&widget, Qt::Key_Left);
+    QTest::keyClick(&widget, Qt::Key_F2, Qt::ControlModifier);
+    // The modifier keys go down and up themselves, as on the desktop.
+    const QList<QVariantList> downs(down.begin(), down.end());
+    EXPECT_THAT(downs, ElementsAre(QVariantList{0x10, com::kShift}, QVariantList{0x41, com::kShift},
+                                   QVariantList{0x25, 0}, QVariantList{0x11, com::kCtrl},
+                                   QVariantList{0x71, com::kCtrl}));
+    ASSERT_EQ(press.count(), 1);
+    EXPECT_EQ(press[0], (QVariantList{int{'A'}}));
+    EXPECT_EQ(up.count(), 5);
+}
+
+TEST_F(WidgetEvents, AReceiverWritesBackAByReferenceArgument) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    std::vector<std::string> seen;
+    QObject::connect(&widget, &ControlWidget::controlEvent,
+                     [&](const QString& name, const QVariantList& args) {
+                         seen.push_back(name.toStdString());
+                         if (name == QStringLiteral("KeyPress")) {
+                             EXPECT_TRUE(widget.setEventArgument(0, 0));
+                         }
+                         if (name == QStringLiteral("OnDone")) {
+                             EXPECT_FALSE(widget.setEventArgument(0, 1));  // by value
+                         }
+                         (void)args;
+                     });
+    std::int16_t keyAscii = 'x';
+    widget.control()->keyPress(keyAscii);
+    EXPECT_EQ(keyAscii, 0);
+    auto& sample = static_cast<com::testing::CSampleCtrl&>(*widget.control());
+    ASSERT_TRUE(sample.fireDone(1, com::Variant()).ok());
+    EXPECT_THAT(seen, ElementsAre("KeyPress", "OnDone"));
+    EXPECT_FALSE(widget.setEventArgument(0, 1));  // no event under way
+}
+
+TEST_F(WidgetEvents, ADisabledControlIgnoresInput) {
+    ControlWidget widget(kSampleProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    ASSERT_TRUE(widget.setControlProperty("Enabled", false));
+    QSignalSpy down(&widget, &ControlWidget::MouseDown);
+    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(down.count(), 0);
+}
+
+}  // namespace
+}  // namespace brennix::qt::testing
