@@ -7,6 +7,7 @@
 #include "platform/com/headless_site.h"
 #include "platform/com/message_box.h"
 #include "platform/com/property_exchange.h"
+#include "platform/gfx/recording_canvas.h"
 #include "tests/equipment/equipment_kinds.h"
 
 namespace brennix::equipment::testing {
@@ -180,6 +181,24 @@ TEST(EquipmentMembers, AClickOnASymbolReachesTheHostAsStockEvents) {
     valve->mouseDown(com::MouseButton::Left, 0, 3, 3);
     valve->mouseUp(com::MouseButton::Left, 0, 3, 3);
     EXPECT_EQ(fired, (std::vector<com::DispId>{-605, -607, -600}));
+}
+
+// Every paint says so again; only the background is drawn.
+TEST(EquipmentMembers, AStyleOutOfRangeShowsInvalidPipeTypeOnEveryPaint) {
+    const std::vector<std::pair<std::string, int>> cases{{"Pump", 10}, {"Pump", -1}, {"Tank", 5},
+                                                         {"Value", 9}, {"Pipe", 8},  {"Pipe", -2}};
+    for (const auto& [name, style] : cases) {
+        SCOPED_TRACE(name + " style " + std::to_string(style));
+        com::MessageRecorder messages;
+        auto control = createStyled(name, style);
+        for (int paint = 0; paint < 3; ++paint) {
+            gfx::RecordingCanvas canvas({40, 40});
+            control->draw(canvas, {0, 0, 40, 40});
+            ASSERT_EQ(canvas.calls().size(), 1U);
+            EXPECT_EQ(canvas.calls()[0].kind, gfx::CallKind::FillRect);
+        }
+        EXPECT_EQ(messages.texts(), (std::vector<std::string>(3, "Invalid pipe type.")));
+    }
 }
 
 }  // namespace

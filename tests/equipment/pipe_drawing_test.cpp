@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/com/message_box.h"
 #include "tests/equipment/equipment_fixture.h"
 #include "tests/equipment/equipment_kinds.h"
 #include "tests/equipment/symbol_calls.h"
@@ -145,17 +144,6 @@ TEST(PipeDrawing, JointsAreOutlinedBackgroundWithALineAcrossAndNeverBlink) {
     // The phase a joint leaves alone is still full when it becomes a run.
     ASSERT_TRUE(vertical->put("PipeStyle", com::Variant(std::int16_t{4})).ok());
     EXPECT_EQ(recordSymbol(*vertical, {0, 0, 100, 40}).front().brush.color, kFlow);
-}
-
-TEST(PipeDrawing, AStyleAbove7ShowsTheMessageOnEveryPaint) {
-    com::MessageRecorder messages;
-    auto p = pipe(8);
-    for (int paint = 0; paint < 2; ++paint) {
-        EXPECT_EQ(record(*p, {0, 0, 38, 38}).size(), 1U);
-    }
-    auto negative = pipe(-2);
-    record(*negative, {0, 0, 38, 38});
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>(3, "Invalid pipe type.")));
 }
 
 TEST(PipeDrawing, TheHalfPhaseHalvesEveryByteOfTheColour) {

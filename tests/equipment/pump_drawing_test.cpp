@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/com/message_box.h"
 #include "tests/equipment/equipment_fixture.h"
 #include "tests/equipment/equipment_kinds.h"
 #include "tests/equipment/symbol_calls.h"
@@ -89,17 +88,6 @@ TEST(PumpDrawing, SquarePumpsStandOnAFootWithACasingAndTwoNozzlesInsideTheirRect
         // Style 9's screw is three segments down the middle.
         EXPECT_EQ(blackLines, style == 9 ? 3 : 0);
     }
-}
-
-TEST(PumpDrawing, PumpStyle10ShowsTheMessageOnEveryPaintAndNothingButTheBackground) {
-    com::MessageRecorder messages;
-    auto p = pump(10);
-    for (int paint = 0; paint < 3; ++paint) {
-        const auto calls = record(*p, {0, 0, 38, 25});
-        ASSERT_EQ(calls.size(), 1U);
-        EXPECT_EQ(calls[0].kind, gfx::CallKind::FillRect);
-    }
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>(3, "Invalid pipe type.")));
 }
 
 }  // namespace

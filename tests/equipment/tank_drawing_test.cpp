@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/com/message_box.h"
 #include "tests/equipment/equipment_fixture.h"
 #include "tests/equipment/equipment_kinds.h"
 #include "tests/equipment/symbol_calls.h"
@@ -66,14 +65,6 @@ TEST(TankDrawing, Style4ShowsItsLevelGlassInTheBackgroundColourAndGrey) {
     }
     EXPECT_TRUE(back);
     EXPECT_TRUE(grey);
-}
-
-TEST(TankDrawing, AStyleOutOfRangeShowsTheMessageOnEveryPaint) {
-    com::MessageRecorder messages;
-    auto t = tank(5);
-    record(*t, {0, 0, 76, 76});
-    record(*t, {0, 0, 76, 76});
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>(2, "Invalid pipe type.")));
 }
 
 }  // namespace

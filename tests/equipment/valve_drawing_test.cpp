@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/com/message_box.h"
 #include "tests/equipment/equipment_fixture.h"
 #include "tests/equipment/equipment_kinds.h"
 #include "tests/equipment/symbol_calls.h"
@@ -114,14 +113,6 @@ TEST(ValveDrawing, Style8IsBlackBarAndStemThenAStackInTheColourAndTwoDarkerShade
     EXPECT_TRUE(full);
     EXPECT_TRUE(twoThirds);
     EXPECT_TRUE(oneThird);
-}
-
-TEST(ValveDrawing, AStyleOutOfRangeShowsTheMessageOnEveryPaint) {
-    com::MessageRecorder messages;
-    auto v = valve(9);
-    record(*v, {0, 0, 38, 38});
-    record(*v, {0, 0, 38, 38});
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>(2, "Invalid pipe type.")));
 }
 
 }  // namespace
