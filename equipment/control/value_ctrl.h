@@ -1,5 +1,5 @@
 #pragma once
-// The Value control: the Value symbol in the style `ValueStyle` picks,
+// The Value control, a valve: the valve symbol in the style `ValueStyle` picks,
 // filled with `ValueColor`.
 
 #include "equipment/control/equipment_ctrl.h"
