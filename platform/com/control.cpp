@@ -92,6 +92,20 @@ bool Control::requestExtent(gfx::Size himetric) {
     return site_ != nullptr && site_->requestExtent(*this, applied);
 }
 
+WindowSurface Control::windowSurface() {
+    return site_ != nullptr ? site_->windowSurface(*this) : WindowSurface{};
+}
+
+void Control::drawOnWindow(const std::function<void(gfx::Canvas&, const gfx::Rect&)>& paint) {
+    WindowSurface surface = windowSurface();
+    if (!surface) {
+        invalidate();
+        return;
+    }
+    const gfx::Size size = extentPixels();
+    paint(*surface.canvas(), {0, 0, size.cx, size.cy});
+}
+
 bool Control::setTimer(std::uint32_t id, std::uint32_t milliseconds) {
     return site_ != nullptr && site_->setTimer(*this, id, milliseconds);
 }

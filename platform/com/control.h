@@ -9,6 +9,7 @@
 // through createControl<T>() or a class factory, which load the defaults.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,7 +88,10 @@ class Control : public AutomationObject {
     bool requestExtent(gfx::Size himetric);
     int pixelsPerInch() const;
 
-    // Host input in client pixels. A disabled control ignores input.
+    // Host input in client pixels. A disabled control ignores input. From a
+    // press to its release the host sends every move and the release to the
+    // control that was pressed, also when the mouse has left its window
+    // (positions then lie outside the client area).
     void mouseDown(MouseButton button, std::int16_t shift, int x, int y);
     void mouseMove(std::int16_t buttons, std::int16_t shift, int x, int y);
     void mouseUp(MouseButton button, std::int16_t shift, int x, int y);
@@ -130,6 +134,13 @@ class Control : public AutomationObject {
     virtual void onKeyPress(std::int16_t& keyAscii);
     virtual void onKeyUp(std::int16_t& keyCode, std::int16_t shift);
 
+    // The window to draw on outside a paint; empty without a site or when
+    // the site lends none.
+    WindowSurface windowSurface();
+    // Draws at once on the window, in client coordinates (0, 0, width,
+    // height); where no surface is lent the control is invalidated instead,
+    // so the next paint shows the change.
+    void drawOnWindow(const std::function<void(gfx::Canvas&, const gfx::Rect&)>& paint);
     // The extent of a new control, before any container proposes one; the
     // extent handler does not see it.
     void setInitialExtent(gfx::Size himetric) { extent_ = himetric; }

@@ -39,6 +39,13 @@ void HeadlessSite::updateNow(Control& control) {
     }
 }
 
+WindowSurface HeadlessSite::windowSurface(Control& /*control*/) {
+    if (canvas_ == nullptr) {
+        return {};
+    }
+    return WindowSurface(*canvas_, [this] { ++windowDraws_; });
+}
+
 bool HeadlessSite::setTimer(Control& control, std::uint32_t id, std::uint32_t milliseconds) {
     // A zero period ticks as fast as the host can, like a window timer of 0.
     std::uint32_t period = std::max<std::uint32_t>(milliseconds, 1);
@@ -93,6 +100,7 @@ std::optional<std::uint32_t> HeadlessSite::timerPeriod(const Control& control,
 void HeadlessSite::clearRecords() {
     invalidations_ = 0;
     paints_ = 0;
+    windowDraws_ = 0;
     extentRequests_.clear();
 }
 

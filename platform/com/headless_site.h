@@ -33,8 +33,10 @@ class HeadlessSite final : public Site {
     bool requestExtent(Control& control, gfx::Size himetric) override;
     void detach(Control& control) override;
 
-    // Refresh paints the control here, in (0, 0, pixel width, pixel height).
+    // Refresh paints the control here, in (0, 0, pixel width, pixel height),
+    // and drawing outside a paint lands here too, as on a window.
     void setCanvas(gfx::Canvas* canvas) { canvas_ = canvas; }
+    WindowSurface windowSurface(Control& control) override;
 
     // Delivers one tick to every timer whose period has passed since it was
     // armed or last ticked (late ticks coalesce, as window timers do).
@@ -45,6 +47,8 @@ class HeadlessSite final : public Site {
 
     int invalidations() const { return invalidations_; }
     int paints() const { return paints_; }
+    // Surfaces lent outside a paint and let go again.
+    int windowDraws() const { return windowDraws_; }
     const std::vector<gfx::Size>& extentRequests() const { return extentRequests_; }
     void clearRecords();
 
@@ -61,6 +65,7 @@ class HeadlessSite final : public Site {
     std::map<TimerKey, Timer> timers_;
     int invalidations_ = 0;
     int paints_ = 0;
+    int windowDraws_ = 0;
     std::vector<gfx::Size> extentRequests_;
 };
 

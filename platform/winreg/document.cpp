@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/winreg/text_encoding.h"
+
 namespace brennix::winreg {
 namespace {
 
@@ -48,6 +50,10 @@ bool canonicalRootName(std::string_view name, std::string& canonical) {
         }
     }
     return false;
+}
+
+bool fitsOnALine(std::string_view text) {
+    return text.find_first_of("\r\n") == std::string_view::npos && isValidUtf8(text);
 }
 
 KeyNode* KeyNode::findSubkey(std::string_view subkey) {

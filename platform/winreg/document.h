@@ -61,7 +61,13 @@ bool nameBefore(std::string_view a, std::string_view b);
 // Accepts a root's full name in any case and returns its canonical spelling.
 bool canonicalRootName(std::string_view name, std::string& canonical);
 
+// A name or text the store's lines can hold as given: no line break, and
+// UTF-8 like the rest of the file. Anything else would split a line or make
+// the whole file read as another encoding.
+bool fitsOnALine(std::string_view text);
+
 inline constexpr std::size_t kMaxKeyNameLength = 255;
+inline constexpr std::size_t kMaxValueNameLength = 16383;
 // Levels below a root, as the registry allows; also keeps recursion bounded.
 inline constexpr std::size_t kMaxKeyDepth = 512;
 

@@ -499,7 +499,9 @@ std::string formatValueData(const Value& value) {
     }
     if (value.type == REG_SZ && !value.data.empty() && value.data.back() == 0) {
         std::string text(value.data.begin(), value.data.end() - 1);
-        if (text.find('\0') == std::string::npos) {
+        // A quoted string ends at its line; text that a line cannot hold
+        // stays in hex, where every byte survives.
+        if (text.find_first_of(std::string_view("\0\r\n", 3)) == std::string::npos) {
             return quoteName(text);
         }
     }

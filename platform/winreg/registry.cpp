@@ -73,7 +73,7 @@ LONG splitSubKey(const char* subKey, KeyPath& out) {
         if (part.empty()) {
             return ERROR_BAD_PATHNAME;
         }
-        if (part.size() > kMaxKeyNameLength) {
+        if (part.size() > kMaxKeyNameLength || !fitsOnALine(part)) {
             return ERROR_INVALID_PARAMETER;
         }
         out.emplace_back(part);
@@ -81,6 +81,15 @@ LONG splitSubKey(const char* subKey, KeyPath& out) {
             break;
         }
         rest.remove_prefix(slash + 1);  // one trailing backslash is allowed
+    }
+    return ERROR_SUCCESS;
+}
+
+// A value name to be written: the unnamed value for none.
+LONG valueName(const char* lpValueName, std::string& out) {
+    out = lpValueName == nullptr ? "" : lpValueName;
+    if (out.size() > kMaxValueNameLength || !fitsOnALine(out)) {
+        return ERROR_INVALID_PARAMETER;
     }
     return ERROR_SUCCESS;
 }
@@ -338,7 +347,9 @@ LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD /*Reserved*/, DWOR
         return ERROR_INVALID_PARAMETER;
     }
     Value value;
-    value.name = lpValueName == nullptr ? "" : lpValueName;
+    if (rc = valueName(lpValueName, value.name); rc != ERROR_SUCCESS) {
+        return rc;
+    }
     value.type = REG_DWORD;
     value.data.assign(lpData, lpData + 4);
     return updateStore([&](Document& doc, bool& changed) {
@@ -366,11 +377,13 @@ LONG RegSetStringValueA(HKEY hKey, const char* lpValueName, const char* lpText) 
         return ERROR_INVALID_PARAMETER;
     }
     const std::string_view text(lpText);
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
+    if (!fitsOnALine(text)) {
         return ERROR_INVALID_PARAMETER;
     }
     Value value;
-    value.name = lpValueName == nullptr ? "" : lpValueName;
+    if (rc = valueName(lpValueName, value.name); rc != ERROR_SUCCESS) {
+        return rc;
+    }
     value.type = REG_SZ;
     value.data.assign(text.begin(), text.end());
     value.data.push_back(0);

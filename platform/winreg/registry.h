@@ -4,6 +4,9 @@
 // (see store_file.h); every call reads it afresh, every change is written
 // through at once, so other processes see it.
 //
+// Key and value names are UTF-8 without line breaks; the calls that take a
+// key path or write a value refuse others with ERROR_INVALID_PARAMETER.
+//
 // Access rights are checked as the registry checks them: queries need
 // KEY_QUERY_VALUE, enumeration KEY_ENUMERATE_SUB_KEYS, setting and deleting
 // values KEY_SET_VALUE; creating a subkey below a handle opened for reading
@@ -48,8 +51,8 @@ LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD Reserved, DWORD dw
                     const BYTE* lpData, DWORD cbData);
 
 // Sets a REG_SZ value; RegSetValueExA sets only REG_DWORD. Text with a line
-// break or a NUL cannot be kept in the store's lines and is refused
-// (ERROR_INVALID_PARAMETER). An equal value is not written again.
+// break or a NUL, or that is not UTF-8, cannot be kept in the store's lines
+// and is refused (ERROR_INVALID_PARAMETER). An equal value is not written again.
 LONG RegSetStringValueA(HKEY hKey, const char* lpValueName, const char* lpText);
 
 LONG RegDeleteValueA(HKEY hKey, const char* lpValueName);

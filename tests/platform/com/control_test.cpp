@@ -4,6 +4,7 @@
 
 #include "platform/com/headless_site.h"
 #include "platform/com/message_box.h"
+#include "platform/gfx/recording_canvas.h"
 #include "platform/hw/clock.h"
 #include "tests/platform/com/sample_control.h"
 
@@ -255,6 +256,26 @@ TEST_F(ControlBase, RefreshAndAboutBoxAreStockMethods) {
     ASSERT_EQ(messages.messages().size(), 1U);
     EXPECT_EQ(messages.messages()[0], (Message{"SAMPLE Control, Version 1.0",
                                                "About SAMPLE Control", MessageOwner::Control}));
+}
+
+TEST_F(ControlBase, DrawingOutsideAPaintLandsOnTheWindowAtOnce) {
+    gfx::RecordingCanvas window({100, 50});
+    site.setCanvas(&window);
+    control->markCorner();
+    ASSERT_EQ(window.calls().size(), 1U);
+    EXPECT_EQ(window.calls()[0].points[0], (gfx::Point{99, 49}));
+    EXPECT_EQ(site.windowDraws(), 1);
+    EXPECT_EQ(site.paints(), 0);
+}
+
+TEST_F(ControlBase, WithoutAWindowToDrawOnTheControlAsksForARepaint) {
+    const int before = site.invalidations();
+    control->markCorner();
+    EXPECT_EQ(site.invalidations(), before + 1);
+    EXPECT_EQ(site.windowDraws(), 0);
+
+    auto alone = createControl<CSampleCtrl>();
+    alone->markCorner();  // no site: nothing to draw on, nothing to tell
 }
 
 }  // namespace

@@ -29,6 +29,12 @@ class CSampleCtrl final : public Control {
     // Test-side access to what the control fires itself.
     Status fireDone(std::int32_t count, Variant data);
     Status fireWithArgs(std::vector<Variant> args) { return fireEvent(1, std::move(args)); }
+    // Marks the client area's bottom right pixel at once, outside a paint.
+    void markCorner() {
+        drawOnWindow([](gfx::Canvas& canvas, const gfx::Rect& client) {
+            canvas.setPixel({client.right - 1, client.bottom - 1}, gfx::rgb(255, 0, 0));
+        });
+    }
 
   protected:
     gfx::Size onExtentProposed(gfx::Size himetric) override;

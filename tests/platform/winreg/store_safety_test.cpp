@@ -201,6 +201,20 @@ TEST_F(StoreWrites, ValuesOfOtherTypesAndCommentsSurviveFromADesktopExport) {
         << after;
 }
 
+TEST_F(StoreWrites, TextWithLineBreaksFromAnOldExportSurvivesAnUnrelatedUpdate) {
+    writeStore(
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Brennix Device\\000@Brax-VexaL]\r\n"
+        "\"Note\"=hex(1):6c,69,6e,65,20,31,0d,0a,6c,69,6e,65,20,32,0a,00\r\n");
+    ASSERT_TRUE(writeSeries('U', 1));
+    Key device;
+    ASSERT_EQ(Key::open(HKEY_CURRENT_USER, kDevice, KEY_READ, device), ERROR_SUCCESS);
+    std::string note;
+    ASSERT_EQ(device.queryString("Note", note), ERROR_SUCCESS) << lastStoreError();
+    EXPECT_EQ(note, "line 1\r\nline 2\n");
+    EXPECT_EQ(readDword("U0"), 0U);
+    EXPECT_NE(readStore().find("\"Note\"=hex(1):6c,00,69,00"), std::string::npos) << readStore();
+}
+
 TEST_F(StoreWrites, AWriteThroughASymbolicLinkReplacesItsTarget) {
     const auto real = folder_ / "real.reg";
     { std::ofstream(real, std::ios::binary) << kSeed; }
@@ -210,6 +224,51 @@ TEST_F(StoreWrites, AWriteThroughASymbolicLinkReplacesItsTarget) {
     std::ifstream in(real, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"L0\"=dword:00000000"), std::string::npos);
+}
+
+class StoreNames : public testing::TempStore {};
+
+TEST_F(StoreNames, NamesThatWouldSplitALineOrChangeTheEncodingAreRefused) {
+    writeStore(kSeed);
+    Key device;
+    ASSERT_EQ(Key::open(HKEY_CURRENT_USER, kDevice, KEY_ALL_ACCESS, device), ERROR_SUCCESS);
+    Key made;
+    for (const char* subKey :
+         {"a\n[HKEY_CURRENT_USER\\Injected", "a]\r\n[HKEY_CURRENT_USER\\x]", "cr\r", "Caf\xE9"}) {
+        EXPECT_EQ(Key::create(device.get(), subKey, KEY_ALL_ACCESS, made), ERROR_INVALID_PARAMETER)
+            << subKey;
+        EXPECT_FALSE(made);
+    }
+    for (const char* name : {"x\"=dword:00000001\r\n\"y", "two\nlines", "Caf\xE9"}) {
+        EXPECT_EQ(device.setDword(name, 1), ERROR_INVALID_PARAMETER) << name;
+        EXPECT_EQ(device.setString(name, "t"), ERROR_INVALID_PARAMETER) << name;
+    }
+    EXPECT_EQ(device.setString("Note", "Caf\xE9"), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(device.setDword(std::string(kMaxValueNameLength + 1, 'v'), 1),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(readStore(), kSeed);
+}
+
+TEST_F(StoreNames, BracketsQuotesAndBackslashesInNamesComeBackAsGiven) {
+    const std::string odd = "[x] \"q\" ;-";
+    Key device;
+    ASSERT_EQ(Key::create(HKEY_CURRENT_USER, kDevice, KEY_ALL_ACCESS, device), ERROR_SUCCESS);
+    Key child;
+    ASSERT_EQ(Key::create(device.get(), odd + "]", KEY_ALL_ACCESS, child), ERROR_SUCCESS);
+    ASSERT_EQ(child.setDword(odd + "\\", 7), ERROR_SUCCESS);
+    ASSERT_EQ(child.setString("Caf\xC3\xA9", "M\xC3\xBCller"), ERROR_SUCCESS);
+
+    std::vector<std::string> names;
+    ASSERT_EQ(device.subkeyNames(names), ERROR_SUCCESS) << lastStoreError();
+    EXPECT_EQ(names, (std::vector<std::string>{odd + "]"}));
+    Key reopened;
+    ASSERT_EQ(Key::open(device.get(), odd + "]", KEY_READ, reopened), ERROR_SUCCESS);
+    DWORD value = 0;
+    ASSERT_EQ(reopened.queryDword(odd + "\\", value), ERROR_SUCCESS);
+    EXPECT_EQ(value, 7U);
+    std::string text;
+    ASSERT_EQ(reopened.queryString("caf\xC3\xA9", text), ERROR_SUCCESS);
+    EXPECT_EQ(text, "M\xC3\xBCller");
 }
 
 class StoreLocation : public testing::TempStore {
