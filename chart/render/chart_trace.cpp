@@ -82,7 +82,7 @@ class TraceWalk {
             // same cells, same neighbours, same column, same cursor.
             std::int64_t next = s + 1;
             const std::int64_t keepFrom = columnEnd - length_ + 1;
-            if (keepFrom > next && painter_.drawsOnlyThinLines()) {
+            if (keepFrom > next && painter_.drawsOnlyThinLines() && joinsKnown()) {
                 summariseColumn(run, s, x, keepFrom, columnEnd);
                 s = columnEnd + 1;
                 continue;
@@ -166,15 +166,55 @@ class TraceWalk {
         wash_.reset();
     }
 
-    ColumnCover& coverFor(std::int32_t pivot) {
-        if (rows_.empty()) {
-            rows_.reserve(static_cast<std::size_t>(length_));
-            for (std::int32_t cell = 0; cell < length_; ++cell) {
-                rows_.push_back(painter_.scale().row(history_.sampleAt(plot_, cell)));
-            }
+    // The rows each cell's join paints in a crowded column, as the surface
+    // reports them; false where it cannot tell for some join, and such
+    // columns are drawn point by point.
+    bool joinsKnown() {
+        if (joinsKnown_) {
+            return *joinsKnown_;
         }
+        std::vector<std::int64_t> rows;
+        rows.reserve(static_cast<std::size_t>(length_));
+        for (std::int32_t cell = 0; cell < length_; ++cell) {
+            rows.push_back(painter_.scale().row(history_.sampleAt(plot_, cell)));
+        }
+        // A line's rows move with it, so each rise is asked about once.
+        const int height = band_.bottom - band_.top;
+        std::vector<std::optional<std::optional<RowRun>>> byRise(
+            static_cast<std::size_t>(2 * std::max(height, 0) + 1));
+        joins_.reserve(rows.size());
+        for (std::size_t cell = 0; cell < rows.size(); ++cell) {
+            const std::int64_t from = rows[cell == 0 ? rows.size() - 1 : cell - 1];
+            const std::int64_t to = rows[cell];
+            // A join is drawn only between two points in the band.
+            std::optional<RowRun> painted = RowRun{0, -1};
+            if (painter_.scale().inBand(from) && painter_.scale().inBand(to)) {
+                const int rise = static_cast<int>(to - from);
+                auto& known = byRise[static_cast<std::size_t>(rise + height)];
+                if (!known) {
+                    known = painter_.rowsOfLine(0, rise);
+                }
+                painted = *known;
+                if (painted && !painted->empty()) {
+                    painted->first += static_cast<int>(from);
+                    painted->last += static_cast<int>(from);
+                }
+            }
+            if (!painted || (!painted->empty() &&
+                             (painted->first < band_.top || painted->last > band_.bottom))) {
+                joins_.clear();
+                joinsKnown_ = false;
+                return false;
+            }
+            joins_.push_back(*painted);
+        }
+        joinsKnown_ = true;
+        return true;
+    }
+
+    ColumnCover& coverFor(std::int32_t pivot) {
         if (!cover_ || cover_->pivot() != pivot) {
-            cover_.emplace(rows_, band_.top, band_.bottom, pivot);
+            cover_.emplace(joins_, band_.top, band_.bottom, pivot);
         }
         return *cover_;
     }
@@ -188,7 +228,8 @@ class TraceWalk {
     TracePainter painter_;
     std::int64_t length_;
     std::int64_t windowFirst_;
-    std::vector<std::int64_t> rows_;
+    std::optional<bool> joinsKnown_;
+    std::vector<RowRun> joins_;
     std::optional<ColumnCover> cover_;
     std::optional<std::optional<gfx::Rect>> cursorArea_;
     std::optional<Wash> wash_;

@@ -101,10 +101,10 @@ std::size_t budgetFor(int top, int bottom, std::optional<std::size_t> runBudget)
 
 }  // namespace
 
-ColumnCover::ColumnCover(std::span<const std::int64_t> rows, int top, int bottom,
-                         std::int32_t pivot, std::optional<std::size_t> runBudget)
+ColumnCover::ColumnCover(std::span<const RowRun> joins, int top, int bottom, std::int32_t pivot,
+                         std::optional<std::size_t> runBudget)
     : top_(top),
-      length_(static_cast<std::int32_t>(rows.size())),
+      length_(static_cast<std::int32_t>(joins.size())),
       pivot_(pivot),
       head_(budgetFor(top, bottom, runBudget)),
       tail_(budgetFor(top, bottom, runBudget)) {
@@ -114,18 +114,12 @@ ColumnCover::ColumnCover(std::span<const std::int64_t> rows, int top, int bottom
     if (height == 0 || length_ == 0) {
         return;
     }
-    const auto inBand = [&](std::int64_t row) { return row >= top && row <= bottom; };
     // The rows, relative to top, that the join at an index paints.
     const auto joinAt = [&](std::int32_t index, int& first, int& last) {
-        const std::int32_t cell = (pivot_ + index) % length_;
-        const std::int64_t from = rows[static_cast<std::size_t>((cell + length_ - 1) % length_)];
-        const std::int64_t to = rows[static_cast<std::size_t>(cell)];
-        if (!inBand(from) || !inBand(to) || from == to) {
-            return false;
-        }
-        first = static_cast<int>((from < to ? from : to + 1) - top);
-        last = static_cast<int>((from < to ? to - 1 : from) - top);
-        return true;
+        const RowRun& rows = joins[static_cast<std::size_t>((pivot_ + index) % length_)];
+        first = std::max(rows.first, top) - top;
+        last = std::min(rows.last, bottom) - top;
+        return first <= last;
     };
     const auto sweep = [&](GrowingRows& grown, std::vector<std::int32_t>& index, std::int32_t from,
                            std::int32_t step, std::int32_t keySign) {

@@ -1,12 +1,13 @@
 #pragma once
-// The rows that thin solid lines paint in one column when a whole ring's
+// The rows that one-colour lines paint in one column when a whole ring's
 // worth of points shares it. Every such column joins the same pairs of
 // cells, only starting at a different cell, and in one colour the order of
 // the joins does not matter; it matters only around the sweep cursor, which
 // splits a column into the joins before it and those after. Counting the
 // cells from the cursor's cell (the pivot), the joins before it are always a
 // tail of that order and those after a head, so each column costs a look-up
-// per side instead of a walk through the ring.
+// per side instead of a walk through the ring. Which rows a join paints is
+// the drawing surface's to say; this only combines them.
 
 #include <cstdint>
 #include <optional>
@@ -15,11 +16,12 @@
 
 namespace brennix::chart {
 
-// Rows first .. last of one column, all painted.
+// Rows first .. last of one column, all painted; none when first > last.
 struct RowRun {
     int first = 0;
     int last = 0;
 
+    bool empty() const { return first > last; }
     bool operator==(const RowRun&) const = default;
 };
 
@@ -55,12 +57,11 @@ class GrowingRows {
 
 class ColumnCover {
   public:
-    // rows holds the row of every cell; cell c joins rows[c - 1] to rows[c]
-    // (cell 0 joins the last cell). A join paints its own column only when
-    // both rows lie in top .. bottom, and a thin line leaves out its end row.
-    // The set after each join is kept within a few runs a row; runBudget
-    // overrides that, 0 keeping none (every look-up then scans the rows).
-    ColumnCover(std::span<const std::int64_t> rows, int top, int bottom, std::int32_t pivot,
+    // joins[c] holds the rows the join on to cell c paints (from the cell
+    // before it; cell 0 joins on to the last cell), each in top .. bottom. The set after each join
+    // is kept within a few runs a row; runBudget overrides that, 0 keeping none (every look-up then
+    // scans the rows).
+    ColumnCover(std::span<const RowRun> joins, int top, int bottom, std::int32_t pivot,
                 std::optional<std::size_t> runBudget = std::nullopt);
 
     std::int32_t pivot() const { return pivot_; }

@@ -56,7 +56,23 @@ TracePainter::TracePainter(gfx::Canvas& canvas, const gfx::Rect& band, const Plo
       style_(style),
       scale_(scale),
       rule_(rule),
-      linePen_(linePen(style)) {}
+      linePen_(linePen(style)) {
+    columnLines_ = rowsOfLine(0, 1).has_value();
+}
+
+std::optional<RowRun> TracePainter::rowsOfLine(int from, int to) const {
+    const std::optional<gfx::Rect> area = canvas_.lineArea(linePen_, {0, from}, {0, to});
+    if (!area) {
+        return std::nullopt;
+    }
+    if (area->isEmpty()) {
+        return RowRun{from, from - 1};
+    }
+    if (area->left != 0 || area->right != 1) {
+        return std::nullopt;
+    }
+    return RowRun{area->top, area->bottom - 1};
+}
 
 void TracePainter::setPrevious(int x, double value) {
     previous_ = Pixel{x, scale_.row(value)};
@@ -93,8 +109,7 @@ void TracePainter::batchColumns(bool on) {
 }
 
 bool TracePainter::thinStraightLines() const {
-    return linePen_.style == gfx::PenStyle::Solid && linePen_.width <= 1 &&
-           style_.Interp == IP_Direct;
+    return columnLines_ && style_.Interp == IP_Direct;
 }
 
 void TracePainter::flush() {
@@ -132,9 +147,8 @@ void TracePainter::columnRows(int x, std::span<const RowRun> rows) {
     if (rows.empty()) {
         return;
     }
-    useLinePen();
     for (const RowRun& run : rows) {
-        lines(canvas_, {{x, run.first}, {x, run.last + 1}});
+        canvas_.fillRect({x, run.first, x + 1, run.last + 1}, linePen_.color);
     }
 }
 
@@ -142,13 +156,12 @@ bool TracePainter::batched(const Pixel& from, int x, int y) {
     if (!batchable_ || from.x != x) {
         return false;
     }
-    const int py = static_cast<int>(from.y);
-    if (py == y) {
-        return false;  // no pixels, so nothing held needs drawing first
+    const std::optional<RowRun> rows = rowsOfLine(static_cast<int>(from.y), y);
+    if (!rows || rows->empty()) {
+        return false;  // drawn as it is; no pixels need nothing held drawn first
     }
-    // A thin line leaves out its end pixel.
-    const int first = py < y ? py : y + 1;
-    const int last = py < y ? y - 1 : py;
+    const int first = rows->first;
+    const int last = rows->last;
     if (held_ && held_->x == x && first <= held_->rows.last + 1 && last >= held_->rows.first - 1) {
         held_->rows.first = std::min(held_->rows.first, first);
         held_->rows.last = std::max(held_->rows.last, last);

@@ -39,12 +39,19 @@ class TracePainter {
     void batchColumns(bool on);
     void flush();
 
-    // Whether every point draws at most a thin solid straight line: no fill,
-    // no marker. Such points can be summed up column by column.
+    // Whether every point draws at most a straight line that, by the
+    // surface's account, paints one rectangle within its column when it
+    // runs along one: no fill, no marker. Such points can be summed up
+    // column by column.
     bool drawsOnlyThinLines() const;
     const YScale& scale() const { return scale_; }
-    // Paints rows of column x in the line pen, as the thin lines that cover
-    // them would.
+    // The rows a line of the line pen from row `from` to row `to` paints in
+    // its own column, as the surface reports them (empty where it paints
+    // none); nothing where the surface cannot tell or the line reaches
+    // beyond its column.
+    std::optional<RowRun> rowsOfLine(int from, int to) const;
+    // Paints rows of column x in the line pen's colour, as the lines that
+    // rowsOfLine reported them for would.
     void columnRows(int x, std::span<const RowRun> rows);
     // Flushes, and puts back the pen the surface had.
     ~TracePainter();
@@ -79,6 +86,8 @@ class TracePainter {
     PreviousPoint rule_;
     gfx::Pen linePen_;
     std::optional<Pixel> previous_;
+    // Lines of the line pen along a column paint one rectangle within it.
+    bool columnLines_ = false;
     bool batchable_ = false;
     std::optional<ColumnRun> held_;
     std::optional<gfx::Pen> outerPen_;

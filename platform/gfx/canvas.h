@@ -94,9 +94,11 @@ class Canvas {
     virtual Point currentPosition() const = 0;
     virtual void polyline(std::span<const Point> points) = 0;
     // The pixels a lineTo from `from` to `to` would paint with pen, where
-    // they are one solid rectangle (not clipped to the surface); nothing
-    // where they are not or the surface cannot tell. Lets a caller that
-    // draws such lines side by side paint what they cover as one fill.
+    // they are one rectangle in the pen's colour (not clipped to the
+    // surface; empty where the line paints nothing); nullopt where they are
+    // not or the surface cannot tell. Lets a caller that draws such lines
+    // side by side paint what they cover as one fill. The area moves with
+    // the line: a line moved by (dx, dy) has its area moved by (dx, dy).
     virtual std::optional<Rect> lineArea(const Pen& pen, Point from, Point to) const {
         (void)pen;
         (void)from;

@@ -187,6 +187,10 @@ void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& rea
 }
 
 std::optional<Rect> PenPainter::lineArea(Point a, Point b) const {
+    const Rect nothing{a.x, a.y, a.x, a.y};
+    if (mode_ == Mode::Null) {
+        return nothing;
+    }
     const bool straight = a.x == b.x || a.y == b.y;
     if (!straight || pulledIn(a) != a || pulledIn(b) != b) {
         return std::nullopt;
@@ -195,7 +199,7 @@ std::optional<Rect> PenPainter::lineArea(Point a, Point b) const {
                     std::max(a.y, b.y) + 1};
     switch (mode_) {
         case Mode::Solid:
-            return thinStraight(a, b);
+            return a == b ? nothing : thinStraight(a, b);
         case Mode::Wide:
             if (!discSquare_ || disc_.empty()) {
                 return std::nullopt;

@@ -41,7 +41,8 @@ class PenPainter {
     void segment(RasterTarget& t, Point a, Point b);
     // The pixels a line from a to b paints (b too for a wide pen, as a line
     // to it stamps its end), where they are one solid rectangle: a straight
-    // thin solid line, or a straight wide one whose disc is a square.
+    // thin solid line, or a straight wide one whose disc is a square. Empty
+    // where nothing is painted (the null pen, a thin line of no length).
     std::optional<Rect> lineArea(Point a, Point b) const;
     // One path pixel.
     void point(RasterTarget& t, Point p);

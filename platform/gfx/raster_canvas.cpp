@@ -110,12 +110,18 @@ void RasterCanvas::lineTo(Point p) {
 }
 
 std::optional<Rect> RasterCanvas::lineArea(const Pen& pen, Point from, Point to) const {
-    PenPainter painter;
-    PenSetup setup;
-    setup.style = pen.style;
-    setup.width = pen.width;
-    painter.configure(setup);
-    return painter.lineArea(from, to);
+    if (pen == pen_) {
+        return painters_[static_cast<std::size_t>(active_)].lineArea(from, to);
+    }
+    // Callers ask about one pen many times over.
+    if (!probePen_ || !(*probePen_ == pen)) {
+        PenSetup setup;
+        setup.style = pen.style;
+        setup.width = pen.width;
+        probe_.configure(setup);
+        probePen_ = pen;
+    }
+    return probe_.lineArea(from, to);
 }
 
 void RasterCanvas::polyline(std::span<const Point> points) {

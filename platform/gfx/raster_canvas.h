@@ -96,6 +96,9 @@ class RasterCanvas final : public Canvas {
     std::array<PenSetup, 2> setups_;
     int active_ = 0;
     PenPainter& painter() { return painters_[static_cast<std::size_t>(active_)]; }
+    // The pen lineArea was last asked about, when not the selected one.
+    mutable PenPainter probe_;
+    mutable std::optional<Pen> probePen_;
     bool configured_ = false;
     bool spareReady_ = false;
     Pixel brushPixel_ = 0;
