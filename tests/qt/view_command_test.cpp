@@ -35,6 +35,17 @@ TEST(ViewCommandLine, AControlWithAssignmentsCallsAndASnapshot) {
     EXPECT_EQ(parse({"form.ui"}).form, QStringLiteral("form.ui"));
 }
 
+TEST(ViewCommandLine, ValuesMayFollowAnEqualsSignAndVersionNeedsNothingElse) {
+    const ViewOptions o = parse({"--size=320x200", "--snapshot=a.png", "X.Y.1", "Caption=-5"});
+    EXPECT_EQ(o.size, QSize(320, 200));
+    EXPECT_EQ(o.snapshot, QStringLiteral("a.png"));
+    ASSERT_EQ(o.assignments.size(), 1U);
+    EXPECT_EQ(o.assignments[0].second, QStringLiteral("-5"));
+    EXPECT_TRUE(parse({"--version"}).version);
+    EXPECT_TRUE(parse({"-h"}).help);
+    EXPECT_THAT(errorOf({"--design=1", "X.Y.1"}), HasSubstr("--design takes no value"));
+}
+
 TEST(ViewCommandLine, MistakesAreNamed) {
     EXPECT_THAT(errorOf({}), HasSubstr("name a form file or a control"));
     EXPECT_THAT(errorOf({"--snapshot"}), HasSubstr("--snapshot"));

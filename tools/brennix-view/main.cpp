@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "tools/brennix-view/view_command.h"
+#include "tools/common/version.h"
 
 int main(int argc, char** argv) {
     // The command line is read before Qt starts, so a wrong one or --help
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
     }
     if (parsed.options->help) {
         std::fputs(brennix::tools::kViewUsage, stdout);
+        return 0;
+    }
+    if (parsed.options->version) {
+        std::fputs(brennix::tools::versionText("brennix-view").c_str(), stdout);
         return 0;
     }
     // A snapshot is rendered offscreen.

@@ -1,6 +1,10 @@
 #include "tools/brennix-view/view_options.h"
 
 #include <QRegularExpression>
+#include <array>
+#include <string>
+
+#include "tools/common/command_line.h"
 
 namespace brennix::tools {
 
@@ -13,56 +17,84 @@ const char* const kViewUsage =
     "  --snapshot FILE  render offscreen into a PNG file and exit\n"
     "  --size WxH       the window's size in pixels\n"
     "  --design         show the controls as at design time\n"
-    "  --call METHOD    call a method without arguments after the assignments\n";
+    "  --call METHOD    call a method without arguments after the assignments\n"
+    "  -h, --help       show this text\n"
+    "      --version    show the version\n";
 
 namespace {
+
+constexpr std::array kSpecs = {
+    OptionSpec{"snapshot", 0, true, "a file name"},
+    OptionSpec{"size", 0, true, "WIDTHxHEIGHT"},
+    OptionSpec{"design"},
+    OptionSpec{"call", 0, true, "a method name"},
+    OptionSpec{"help", 'h'},
+    OptionSpec{"version"},
+};
 
 ParsedView fail(QString error) {
     return {std::nullopt, std::move(error)};
 }
 
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+std::optional<QSize> sizeOf(const QString& value) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const auto match = pattern.match(value);
+    const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+    const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+    if (w < 1 || h < 1 || w > 16384 || h > 16384) {
+        return std::nullopt;
+    }
+    return QSize(w, h);
+}
+
 }  // namespace
 
 ParsedView parseViewOptions(const QStringList& args) {
+    std::vector<std::string> words;
+    words.reserve(static_cast<std::size_t>(args.size()));
+    for (const QString& arg : args) {
+        words.push_back(arg.toStdString());
+    }
+    const ParsedArguments parsed = parseArguments(words, kSpecs);
+    if (!parsed.ok()) {
+        return fail(text(parsed.error));
+    }
     ViewOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        auto value = [&](const char* option) -> std::optional<QString> {
-            if (i + 1 >= args.size()) {
-                return std::nullopt;
-            }
-            (void)option;
-            return args[++i];
-        };
-        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+    for (const GivenOption& option : parsed.options) {
+        const QString value = text(option.value.value_or(std::string()));
+        if (option.name == "help") {
             options.help = true;
-        } else if (arg == QStringLiteral("--design")) {
+        } else if (option.name == "version") {
+            options.version = true;
+        } else if (option.name == "design") {
             options.design = true;
-        } else if (arg == QStringLiteral("--snapshot")) {
-            auto file = value("--snapshot");
-            if (!file || file->isEmpty()) {
+        } else if (option.name == "snapshot") {
+            if (value.isEmpty()) {
                 return fail(QStringLiteral("--snapshot needs a file name"));
             }
-            options.snapshot = *file;
-        } else if (arg == QStringLiteral("--call")) {
-            auto method = value("--call");
-            if (!method || method->isEmpty()) {
+            options.snapshot = value;
+        } else if (option.name == "call") {
+            if (value.isEmpty()) {
                 return fail(QStringLiteral("--call needs a method name"));
             }
-            options.calls.append(*method);
-        } else if (arg == QStringLiteral("--size")) {
-            auto text = value("--size");
-            static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
-            const auto match = pattern.match(text.value_or(QString()));
-            const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
-            const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
-            if (w < 1 || h < 1 || w > 16384 || h > 16384) {
+            options.calls.append(value);
+        } else if (option.name == "size") {
+            options.size = sizeOf(value);
+            if (!options.size) {
                 return fail(QStringLiteral("--size needs WIDTHxHEIGHT, 1 to 16384 pixels each"));
             }
-            options.size = QSize(w, h);
-        } else if (arg.startsWith(QStringLiteral("--"))) {
-            return fail(QStringLiteral("unknown option %1").arg(arg));
-        } else if (options.form.isEmpty() && options.controlId.isEmpty()) {
+        }
+    }
+    if (options.help || options.version) {
+        return {options, {}};
+    }
+    for (const std::string& word : parsed.positional) {
+        const QString arg = text(word);
+        if (options.form.isEmpty() && options.controlId.isEmpty()) {
             if (arg.endsWith(QStringLiteral(".ui"), Qt::CaseInsensitive)) {
                 options.form = arg;
             } else {
@@ -79,9 +111,6 @@ ParsedView parseViewOptions(const QStringList& args) {
                             ? QStringLiteral("%1 is no Name=Value assignment").arg(arg)
                             : QStringLiteral("a form takes no assignments: %1").arg(arg));
         }
-    }
-    if (options.help) {
-        return {options, {}};
     }
     if (options.form.isEmpty() && options.controlId.isEmpty()) {
         return fail(QStringLiteral("name a form file or a control"));

@@ -23,6 +23,7 @@ struct ViewOptions {
     std::optional<QSize> size;
     bool design = false;  // ambient user mode off
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedView {
