@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <sstream>
@@ -20,10 +21,11 @@ class AcquireProgram : public ::testing::Test {
         std::string err;
     };
 
-    Output start(const std::string& arguments) {
+    // `environment` is set for the program alone: "NAME=value ...".
+    Output start(const std::string& arguments, const std::string& environment = {}) {
         const std::string errFile = (store.path().parent_path() / "err.txt").string();
         const std::string command =
-            "'" BRENNIX_ACQUIRE_BINARY "' " + arguments + " 2>'" + errFile + "'";
+            environment + " '" BRENNIX_ACQUIRE_BINARY "' " + arguments + " 2>'" + errFile + "'";
         Output result;
         FILE* pipe = ::popen(command.c_str(), "r");
         EXPECT_NE(pipe, nullptr);
@@ -51,6 +53,21 @@ TEST_F(AcquireProgram, StandardOutputCarriesNothingButTheCsv) {
     EXPECT_EQ(read.rows.size(), 5U);
     EXPECT_NE(run.err.find("created the device store"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("samples: standard output (5 samples"), std::string::npos) << run.err;
+}
+
+TEST_F(AcquireProgram, RealPortsThatAreRefusedLeaveStandardOutputEmpty) {
+    // Where the ports exist, this would touch the machine's own hardware.
+    if (::access("/dev/port", F_OK) == 0) {
+        GTEST_SKIP() << "this machine has /dev/port";
+    }
+    const std::string csv = (store.path().parent_path() / "real.csv").string();
+    Output run = start("--create-store -d 1 --no-plot --csv '" + csv + "'", "BRENNIX_PORTS=real");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("BRENNIX_PORTS=real asks for this machine's own I/O ports"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(csv));
 }
 
 TEST_F(AcquireProgram, ReportsItsVersion) {
