@@ -197,7 +197,142 @@ TEST_F(Charts, TheYTitleReadsUpwardsBesideTheChart) {
     EXPECT_GE(left, 6);
 }
 
-class ChartFiles : public StoreRun {};
+class ChartFiles : public StoreRun {
+  protected:
+    static bool dark(gfx::Pixel p) {
+        const gfx::ColorRef c = gfx::toColorRef(p);
+        return gfx::redOf(c) < 128 && gfx::greenOf(c) < 128 && gfx::blueOf(c) < 128;
+    }
+
+    // Dark pixels that belong to text: lines (runs longer than any glyph,
+    // across or down) are cleared.
+    static std::vector<std::vector<bool>> textInk(const gfx::Bitmap& png) {
+        constexpr int kLongest = 12;
+        const int w = png.width();
+        const int h = png.height();
+        std::vector<std::vector<bool>> ink(static_cast<std::size_t>(h),
+                                           std::vector<bool>(static_cast<std::size_t>(w)));
+        auto at = [&](int x, int y) {
+            return ink[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+        };
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                at(x, y) = dark(png.pixel(x, y));
+            }
+        }
+        std::vector<std::pair<int, int>> lines;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0, run = 0; x <= w; ++x) {
+                if (x < w && dark(png.pixel(x, y))) {
+                    ++run;
+                    continue;
+                }
+                for (int k = x - run; run > kLongest && k < x; ++k) {
+                    lines.emplace_back(k, y);
+                }
+                run = 0;
+            }
+        }
+        for (int x = 0; x < w; ++x) {
+            for (int y = 0, run = 0; y <= h; ++y) {
+                if (y < h && dark(png.pixel(x, y))) {
+                    ++run;
+                    continue;
+                }
+                for (int k = y - run; run > kLongest && k < y; ++k) {
+                    lines.emplace_back(x, k);
+                }
+                run = 0;
+            }
+        }
+        for (auto [x, y] : lines) {
+            at(x, y) = false;
+        }
+        return ink;
+    }
+
+    // The X labels as drawn: the lowest row of text inside the chart, cut
+    // into the pictures of its separate labels.
+    static std::vector<std::vector<bool>> xLabelPictures(const gfx::Bitmap& png) {
+        const auto ink = textInk(png);
+        auto inkAt = [&](int x, int y) {
+            return ink[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+        };
+        auto rowInked = [&](int y) {
+            for (int x = 0; x < png.width(); ++x) {
+                if (inkAt(x, y)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        // The lowest band of rows with ink that is as tall as a digit; a
+        // stray corner pixel of the frame is no label.
+        constexpr int kDigitHeight = 5;
+        int bottom = chartArea({png.width(), png.height()}).bottom - 1;
+        int top = bottom + 1;
+        for (int y = bottom; y >= 0 && bottom - top + 1 < kDigitHeight;) {
+            while (y >= 0 && !rowInked(y)) {
+                --y;
+            }
+            bottom = y;
+            while (y >= 0 && rowInked(y)) {
+                --y;
+            }
+            top = y + 1;
+        }
+        auto inked = [&](int column) {
+            for (int row = top; row <= bottom; ++row) {
+                if (inkAt(column, row)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        std::vector<std::vector<bool>> labels;
+        for (int x = 0; x < png.width();) {
+            if (!inked(x)) {
+                ++x;
+                continue;
+            }
+            // Digits of one label stand closer than labels do.
+            int end = x + 1;
+            for (int column = end, gap = 0; column < png.width() && gap < 4; ++column) {
+                if (inked(column)) {
+                    end = column + 1;
+                    gap = 0;
+                } else {
+                    ++gap;
+                }
+            }
+            std::vector<bool> picture;
+            for (int row = top; row <= bottom; ++row) {
+                for (int column = x; column < end; ++column) {
+                    picture.push_back(inkAt(column, row));
+                }
+            }
+            picture.push_back(false);  // and its width, so that shapes differ by it
+            picture.resize(picture.size() + static_cast<std::size_t>(end - x), true);
+            labels.push_back(std::move(picture));
+            x = end;
+        }
+        return labels;
+    }
+};
+
+TEST_F(ChartFiles, ASevenSampleRunDrawsSevenDistinctXLabels) {
+    ASSERT_EQ(run({"-d", "1", "-n", "7", "-s", "10000"}), kExitOk) << err.str();
+    std::string error;
+    auto png = gfx::loadPng(pngPath(), error);
+    ASSERT_TRUE(png) << error;
+    const auto labels = xLabelPictures(*png);
+    ASSERT_EQ(labels.size(), 7U);
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+        for (std::size_t b = a + 1; b < labels.size(); ++b) {
+            EXPECT_NE(labels[a], labels[b]) << "labels " << a << " and " << b << " look alike";
+        }
+    }
+}
 
 TEST_F(ChartFiles, ASingleSampleShowsAsAPoint) {
     ASSERT_EQ(run({"-d", "1", "-n", "1", "-s", "10000"}), kExitOk) << err.str();
