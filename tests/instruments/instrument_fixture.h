@@ -32,6 +32,23 @@ std::shared_ptr<T> make(gfx::Size pixels = {}) {
     return control;
 }
 
+// A property put through dispatch, as a host sets it.
+inline void set(com::Control& control, const char* name, const com::Variant& value) {
+    EXPECT_TRUE(control.put(name, value).ok()) << name;
+}
+inline void set(com::Control& control, const char* name, double value) {
+    set(control, name, com::Variant(value));
+}
+inline void set(com::Control& control, const char* name, bool value) {
+    set(control, name, com::Variant(value));
+}
+inline void set(com::Control& control, const char* name, int value) {
+    set(control, name, com::Variant(static_cast<std::int16_t>(value)));
+}
+inline void setColor(com::Control& control, const char* name, gfx::ColorRef value) {
+    set(control, name, com::Variant::fromColor(value));
+}
+
 // Every call of one paint of the control in bounds.
 inline std::vector<gfx::RecordedCall> record(com::Control& control, const gfx::Rect& bounds) {
     gfx::RecordingCanvas canvas({bounds.right, bounds.bottom});

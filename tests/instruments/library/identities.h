@@ -15,6 +15,7 @@ struct Identity {
 inline const std::vector<Identity>& identities() {
     static const std::vector<Identity> rows{
         // Scale instruments.
+        {"PANELMOOR.KnobCtrl.1", "PANELMOORLib.Knob", "Knob", "Knob"},
         // Displays.
     };
     return rows;
