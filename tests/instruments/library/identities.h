@@ -16,6 +16,7 @@ inline const std::vector<Identity>& identities() {
     static const std::vector<Identity> rows{
         // Scale instruments.
         {"PANELMOOR.KnobCtrl.1", "PANELMOORLib.Knob", "Knob", "Knob"},
+        {"PANELMOOR.SlideCtrl.1", "PANELMOORLib.Slide", "Slide", "Slide"},
         // Displays.
     };
     return rows;
