@@ -16,6 +16,8 @@ inline const std::vector<Identity>& identities() {
     static const std::vector<Identity> rows{
         // Scale instruments.
         // Displays.
+        {"PANELMOOR.E7SegmentCtrl.1", "PANELMOORLib.E7Segment", "7Segment", "7Segment"},
+        {"PANELMOOR.BooleanCtrl.1", "PANELMOORLib.Boolean", "Boolean", "Boolean"},
     };
     return rows;
 }
