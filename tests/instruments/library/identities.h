@@ -17,6 +17,7 @@ inline const std::vector<Identity>& identities() {
         // Scale instruments.
         {"PANELMOOR.KnobCtrl.1", "PANELMOORLib.Knob", "Knob", "Knob"},
         {"PANELMOOR.SlideCtrl.1", "PANELMOORLib.Slide", "Slide", "Slide"},
+        {"Panelmoor.Pointer", "", "Pointer", "Pointer"},
         // Displays.
         {"PANELMOOR.E7SegmentCtrl.1", "PANELMOORLib.E7Segment", "7Segment", "7Segment"},
         {"PANELMOOR.BooleanCtrl.1", "PANELMOORLib.Boolean", "Boolean", "Boolean"},

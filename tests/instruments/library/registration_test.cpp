@@ -60,6 +60,19 @@ TEST_F(InstrumentRegistration, AHostCreatesEachClassByIdentifierAndByTypeLibrary
     }
 }
 
+TEST_F(InstrumentRegistration, ARegistryThatLoadsFromTheStoreCreatesEachClassOnDemand) {
+    ASSERT_EQ(DllRegisterServer(), 0);
+    com::ClassRegistry fresh;
+    fresh.useStoreLibraries();
+    for (const Identity& id : identities()) {
+        const std::string name = id.alias[0] != '\0' ? id.alias : id.progId;
+        auto created = fresh.create(name);
+        ASSERT_TRUE(created.ok()) << name;
+        EXPECT_EQ((*created)->members().className(), id.className);
+    }
+    (void)fresh.freeUnusedLibraries();
+}
+
 TEST_F(InstrumentRegistration, AnUnknownClassHasNoClassObjectAndTheLibraryMayUnload) {
     std::shared_ptr<com::ClassFactory> factory;
     EXPECT_NE(DllGetClassObject("{00000000-0000-0000-0000-000000000000}", &factory), 0);
