@@ -16,6 +16,7 @@
 #include "qt/control_catalogue.h"
 #include "qt/key_codes.h"
 #include "qt/message_boxes.h"
+#include "qt/paint_messages.h"
 #include "qt/variant_bridge.h"
 
 namespace brennix::qt {
@@ -170,6 +171,7 @@ class ControlWidget::Site final : public com::Site {
         drawn_ = true;
         // The container's background under whatever the control leaves.
         canvas_->bitmap().fill(gfx::pixelOf(widget_.control_->ambient().backColor));
+        PaintMessageScope messages(&widget_);
         widget_.control_->draw(*canvas_, {0, 0, size.cx, size.cy});
         return canvas_.get();
     }

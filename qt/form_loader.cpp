@@ -4,6 +4,7 @@
 
 #include "qt/control_catalogue.h"
 #include "qt/control_widget.h"
+#include "qt/typed_control_widget.h"
 
 namespace brennix::qt {
 
@@ -26,7 +27,7 @@ QWidget* FormLoader::createWidget(const QString& className, QWidget* parent, con
     if (className == QLatin1String(ControlWidget::staticMetaObject.className())) {
         widget = new ControlWidget(parent);
     } else if (const QString id = controlIdOfClassName(className); !id.isEmpty()) {
-        widget = new ControlWidget(id, parent);
+        widget = new TypedControlWidget(id, parent);
     } else {
         return QUiLoader::createWidget(className, parent, name);
     }

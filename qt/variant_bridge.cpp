@@ -120,6 +120,10 @@ com::Result<com::Variant> plainFromQt(const QVariant& value) {
         default:
             break;
     }
+    // A compiled form names an enumerated value by its C++ enumerator.
+    if (value.metaType().flags() & QMetaType::IsEnumeration) {
+        return com::Variant(static_cast<std::int32_t>(value.toInt()));
+    }
     if (value.canConvert<QVariantList>()) {
         return listToArray(value.toList());
     }

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "qt/control_widget.h"
+#include "qt/typed_control_widget.h"
 
 namespace brennix::qt {
 namespace {
@@ -59,14 +60,22 @@ QString ControlPlugin::whatsThis() const {
     return controlId_.isEmpty() ? typeName_ : typeName_ + QStringLiteral(" (") + controlId_ + ')';
 }
 QString ControlPlugin::includeFile() const {
-    return QStringLiteral("qt/control_widget.h");
+    // A class of the catalogue is declared, with its enumerations, in the
+    // header the build writes for compiled forms.
+    return controlId_.isEmpty() ? QStringLiteral("qt/control_widget.h")
+                                : QStringLiteral("qt/form_classes.h");
 }
 QIcon ControlPlugin::icon() const {
     return iconOf(controlId_);
 }
 
 QWidget* ControlPlugin::createWidget(QWidget* parent) {
-    auto* widget = new ControlWidget(parent);
+    // A class of the catalogue shows its properties typed; the generic host
+    // learns its class from the form, after Designer has read its
+    // properties, so it keeps them dynamic.
+    // Designed from the start: a hardware control shows its icon.
+    ControlWidget* widget =
+        controlId_.isEmpty() ? new ControlWidget(parent) : new TypedControlWidget(parent);
     widget->setUserMode(false);
     if (!controlId_.isEmpty()) {
         (void)widget->setControlId(controlId_);

@@ -2,7 +2,9 @@
 // in Designer's own form editor, saving and loading form files.
 #include <gmock/gmock.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QMetaEnum>
 #include <QPluginLoader>
 #include <QtDesigner/QDesignerComponents>
 #include <QtDesigner/QDesignerFormEditorInterface>
@@ -15,6 +17,7 @@
 
 #include "qt/control_catalogue.h"
 #include "qt/control_widget.h"
+#include "qt/form_loader.h"
 
 namespace brennix::qt::testing {
 namespace {
@@ -164,6 +167,54 @@ TEST_F(DesignerForm, APropertySetInThePropertySheetIsSavedAndLoadsBack) {
     EXPECT_EQ(again->control()->members().className(), "Chart");
     EXPECT_EQ(again->controlProperty("PlotNum").toInt(), 3);
     EXPECT_EQ(again->controlProperty("PlotAreaColor").value<QColor>(), QColor(0, 0, 128));
+}
+
+TEST_F(DesignerForm, AnEnumerationIsADropDownSavedByValueNameAndLoadedBack) {
+    auto* form = openForm(kChartForm);
+    auto* chart = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    ASSERT_NE(chart->control(), nullptr);
+    // The chart's own meta-object lists UpdateMode as an enum of its values.
+    const QMetaObject* meta = chart->metaObject();
+    const int index = meta->indexOfProperty("UpdateMode");
+    ASSERT_GE(index, 0);
+    const QMetaEnum values = meta->property(index).enumerator();
+    ASSERT_TRUE(values.isValid());
+    EXPECT_EQ(values.keyCount(), 3);
+    EXPECT_STREQ(values.key(1), "UM_Scope");
+    EXPECT_STREQ(values.scope(), "Chart");
+
+    QDesignerPropertySheetExtension* sheet = sheetOf(chart);
+    ASSERT_NE(sheet, nullptr);
+    const int mode = sheet->indexOf(QStringLiteral("UpdateMode"));
+    ASSERT_GE(mode, 0);
+    // What the property editor offers as a drop-down of the value names.
+    EXPECT_THAT(sheet->property(mode).typeName(), HasSubstr("EnumValue"));
+    sheet->setProperty(mode, 2);
+    sheet->setChanged(mode, true);
+    EXPECT_EQ(chart->control()->get("UpdateMode")->toInt16().value(), 2);
+    // Other properties keep their types: a colour is still a colour.
+    EXPECT_EQ(sheet->property(sheet->indexOf(QStringLiteral("PlotAreaColor"))).metaType(),
+              QMetaType::fromType<QColor>());
+
+    const QString saved = form->contents();
+    EXPECT_THAT(saved.toStdString(), HasSubstr("Chart::UM_Sweep"));
+    auto* reloaded = openForm(saved);
+    auto* again = reloaded->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(again, nullptr);
+    ASSERT_NE(again->control(), nullptr);
+    EXPECT_EQ(again->control()->get("UpdateMode")->toInt16().value(), 2);
+
+    // A program loading the saved form sets the same value.
+    QBuffer file;
+    file.setData(saved.toUtf8());
+    FormLoader loader;
+    std::unique_ptr<QWidget> loaded(loader.load(&file));
+    ASSERT_NE(loaded, nullptr) << loader.errorString().toStdString();
+    auto* running = loaded->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(running, nullptr);
+    ASSERT_NE(running->control(), nullptr);
+    EXPECT_EQ(running->control()->get("UpdateMode")->toInt16().value(), 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "qt/form_loader.h"
 #include "tests/qt/hosting_fixture.h"
 #include "ui_chart_form.h"
+#include "ui_designed_chart_form.h"
 
 namespace brennix::qt::testing {
 namespace {
@@ -43,6 +44,27 @@ TEST_F(Forms, PropertiesOfACompiledFormReachTheControl) {
     ui.setupUi(&form);
     expectChartFormProperties(ui.chart);
     EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(Forms, ACompiledFormAsDesignerSavesItNamesTheClassAndItsEnumeratedValues) {
+    QWidget form;
+    Ui::DesignedChartForm ui;
+    ui.setupUi(&form);
+    static_assert(std::is_base_of_v<ControlWidget, Chart>);
+    ASSERT_NE(ui.chart->control(), nullptr) << ui.chart->lastError().toStdString();
+    EXPECT_EQ(ui.chart->control()->get("PlotNum")->toInt16().value(), 3);
+    EXPECT_EQ(ui.chart->control()->get("UpdateMode")->toInt16().value(), int{Chart::UM_Sweep});
+    EXPECT_EQ(ui.chart->property("UpdateMode").toInt(), 2);
+    EXPECT_TRUE(messages.messages().empty());
+    // The same file loaded at run time.
+    FormLoader loader;
+    QString error;
+    std::unique_ptr<QWidget> loaded(loader.loadForm(
+        QStringLiteral(BRENNIX_QT_FORMS "/designed_chart_form.ui"), nullptr, error));
+    ASSERT_NE(loaded, nullptr) << error.toStdString();
+    auto* chart = loaded->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->control()->get("UpdateMode")->toInt16().value(), 2);
 }
 
 TEST_F(Forms, AWidgetClassNamedAfterAControlHostsIt) {
