@@ -5,31 +5,23 @@
 #include <memory>
 #include <string>
 
+#include "outside/device_codes.h"
 #include "platform/hw/device.h"
 #include "simulator/machine.h"
 
 namespace brennix::sim {
 
-// Control codes of "\\.\BraxVexa".
+// Control codes of "\\.\BraxVexa", as the drivers send them.
 namespace vexa_device {
-inline constexpr std::uint32_t kDmaStart = 0x80FF2004;
-inline constexpr std::uint32_t kDmaRelease = 0x80FF2008;
-inline constexpr std::uint32_t kDmaStatus = 0x80FF200C;
-inline constexpr std::uint32_t kInterruptStart = 0x80FF2010;
-inline constexpr std::uint32_t kInterruptStop = 0x80FF2014;
-inline constexpr std::uint32_t kInterruptStatus = 0x80FF2018;
-inline constexpr std::uint32_t kBufferHandOver = 0x80FF201C;
-inline constexpr std::uint32_t kSampleRead = 0x80FF2020;
+using namespace drivers::braxvexa;
 inline constexpr std::uint32_t kInterruptRecordBytes = 32;
 inline constexpr std::uint32_t kDmaRecordBytes = 36;
 }  // namespace vexa_device
 
 // Control codes of "\\.\Braxon".
 namespace dorv_device {
-inline constexpr std::uint32_t kInterruptStart = 0x80FF200C;
-inline constexpr std::uint32_t kInterruptStop = 0x80FF2010;
-inline constexpr std::uint32_t kInterruptStatus = 0x80FF2014;
-inline constexpr std::uint32_t kFirstSlotBuffer = 0x80FF2018;  // + 4 x slot, slots 0 to 5
+using namespace drivers::braxon;
+inline constexpr std::uint32_t kFirstSlotBuffer = slotBuffer(0);  // + 4 x slot, slots 0 to 5
 inline constexpr std::uint32_t kRecordBytes = 64;
 }  // namespace dorv_device
 

@@ -1,59 +1,61 @@
 #include "daq/common/board_catalogue.h"
 
+#include <type_traits>
+
+#include "daq/common/board_set.h"
+
 namespace brennix::daq {
 namespace {
 
-constexpr bool y = true;
-constexpr bool n = false;
+template <class B>
+constexpr InitialForm initialFormOf() {
+    using F = std::remove_cv_t<decltype(B::initial)>;
+    if constexpr (std::is_same_v<F, InitialCardBaseIrq>) {
+        return InitialForm::CardBaseIrq;
+    } else if constexpr (std::is_same_v<F, InitialNoArguments>) {
+        return InitialForm::None;
+    } else {
+        return InitialForm::CardBase;
+    }
+}
 
-//                                                                  AI AO DI DO pulse counter
-constexpr std::array<BoardEntry, kBoardCount> kCatalogue{{
-    {Board::Senu, "Brax-Senu", "Senu", InitialForm::CardBase, {y, y, y, y, n, n}},
-    {Board::Vexa, "Brax-VexaL", "Vexa", InitialForm::CardBase, {y, y, y, y, y, y}},
-    {Board::Olmi, "Brax-Olmi", "Olmi", InitialForm::CardBase, {y, y, y, y, y, y}},
-    {Board::Dorv, "Brax-Dorv", "Dorv", InitialForm::CardBaseIrq, {n, y, y, y, n, n}},
-    {Board::Zolt, "Brax-Zolt", "Zolt", InitialForm::CardBase, {y, n, n, n, n, n}},
-    {Board::Fenq, "Brax-Fenq", "Fenq", InitialForm::CardBase, {y, y, y, y, y, y}},
-    {Board::Ubrix, "ISA-Ubrix", "Ubrix", InitialForm::None, {y, y, y, y, n, n}},
-    {Board::Quem, "Brax-Quem", "Quem", InitialForm::CardBase, {n, y, n, n, n, n}},
-    {Board::Kilp, "Brax-Kilp", "Kilp", InitialForm::CardBase, {n, n, y, y, y, y}},
-    {Board::Mavo, "Brax-Mavo", "Mavo", InitialForm::CardBaseIrq, {n, n, y, y, n, n}},
-    {Board::Rulk, "Brax-Rulk", "Rulk", InitialForm::CardBaseIrq, {n, n, y, y, n, n}},
-    {Board::Tepa, "Brax-Tepa", "Tepa", InitialForm::CardBase, {n, n, y, y, n, n}},
-    {Board::TepaB, "Brax-Tepa/16", "TepaB", InitialForm::CardBase, {n, n, y, y, n, n}},
-    {Board::Nilb, "Brax-Nilb", "Nilb", InitialForm::CardBase, {n, n, y, y, y, y}},
-    {Board::Pruv, "Brax-Pruv", "Pruv", InitialForm::CardBaseIrq, {n, n, y, y, n, n}},
-}};
+// Names and data only: the catalogue calls no driver.
+template <class B>
+constexpr BoardEntry entryOf() {
+    return {B::name,
+            B::driver,
+            initialFormOf<B>(),
+            {servedBy<ControlKind::Orsino, B>(), servedBy<ControlKind::Pellam, B>(),
+             servedBy<ControlKind::Quillet, B>(), servedBy<ControlKind::Rastow, B>(),
+             servedBy<ControlKind::Sarnet, B>(), servedBy<ControlKind::Tolvan, B>()},
+            B::page};
+}
+
+template <class... B>
+constexpr std::array<BoardEntry, sizeof...(B)> catalogueOf(boards::BoardList<B...> /*all*/) {
+    return {entryOf<B>()...};
+}
+
+constexpr auto kCatalogue = catalogueOf(boards::AllBoards{});
 
 }  // namespace
 
-const std::array<BoardEntry, kBoardCount>& boardCatalogue() {
+std::span<const BoardEntry> boardCatalogue() {
     return kCatalogue;
 }
 
-const BoardEntry& entryOf(Board board) {
-    return kCatalogue[static_cast<std::size_t>(board)];
-}
-
-std::optional<Board> boardNamed(std::string_view name) {
+const BoardEntry* boardNamed(std::string_view name) {
     for (const auto& entry : kCatalogue) {
         if (entry.name == name) {
-            return entry.board;
+            return &entry;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-bool serves(ControlKind control, Board board) {
-    return entryOf(board).servedBy[static_cast<std::size_t>(control)];
-}
-
-std::optional<Board> boardServedBy(ControlKind control, std::string_view name) {
-    auto board = boardNamed(name);
-    if (board && serves(control, *board)) {
-        return board;
-    }
-    return std::nullopt;
+bool serves(ControlKind control, std::string_view name) {
+    const BoardEntry* entry = boardNamed(name);
+    return entry != nullptr && entry->servedBy[static_cast<std::size_t>(control)];
 }
 
 }  // namespace brennix::daq

@@ -1,34 +1,17 @@
 #pragma once
 // The board types the hardware controls know, the driver that serves each,
-// the form of its Initial call, and which controls accept it. A board is
-// named by its exact, case-sensitive string.
+// the form of its Initial call, which controls accept it and what its page
+// adapts to. Derived from the boards' adapters; a board is named by its
+// exact, case-sensitive string.
 
 #include <array>
 #include <cstddef>
-#include <optional>
+#include <span>
 #include <string_view>
 
+#include "daq/common/board_page.h"
+
 namespace brennix::daq {
-
-enum class Board {
-    Senu,
-    Vexa,
-    Olmi,
-    Dorv,
-    Zolt,
-    Fenq,
-    Ubrix,
-    Quem,
-    Kilp,
-    Mavo,
-    Rulk,
-    Tepa,
-    TepaB,
-    Nilb,
-    Pruv,
-};
-
-inline constexpr std::size_t kBoardCount = 15;
 
 // The six hardware controls, each with its own column of the catalogue.
 enum class ControlKind { Orsino, Pellam, Quillet, Rastow, Sarnet, Tolvan };
@@ -42,24 +25,20 @@ enum class InitialForm {
 };
 
 struct BoardEntry {
-    Board board;
     std::string_view name;
     std::string_view driver;
     InitialForm initial;
     // Indexed by ControlKind.
     std::array<bool, kControlKindCount> servedBy;
+    BoardPage page;
 };
 
-const std::array<BoardEntry, kBoardCount>& boardCatalogue();
+std::span<const BoardEntry> boardCatalogue();
 
-const BoardEntry& entryOf(Board board);
+// The board of that exact name, whoever serves it, or nullptr.
+const BoardEntry* boardNamed(std::string_view name);
 
-// The board of that exact name, whoever serves it.
-std::optional<Board> boardNamed(std::string_view name);
-
-// The board of that name if the control serves it.
-std::optional<Board> boardServedBy(ControlKind control, std::string_view name);
-
-bool serves(ControlKind control, Board board);
+// Does the control accept a board of that name?
+bool serves(ControlKind control, std::string_view name);
 
 }  // namespace brennix::daq

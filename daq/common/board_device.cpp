@@ -20,9 +20,9 @@ void applicationMessage(std::string_view text) {
 
 }  // namespace
 
-DeviceAccess::DeviceAccess(const ControlProfile& profile, std::span<const DriverBinding> bindings,
+DeviceAccess::DeviceAccess(const ControlProfile& profile, std::span<const BoardAdapter> adapters,
                            ControlMessage controlMessage)
-    : profile_(&profile), bindings_(bindings), controlMessage_(std::move(controlMessage)) {}
+    : profile_(&profile), adapters_(adapters), controlMessage_(std::move(controlMessage)) {}
 
 void DeviceAccess::controlMessage(std::string_view text) const {
     if (controlMessage_) {
@@ -32,17 +32,11 @@ void DeviceAccess::controlMessage(std::string_view text) const {
     }
 }
 
-const DriverBinding* DeviceAccess::bindingFor(Board board) const {
-    for (const auto& binding : bindings_) {
-        if (binding.board == board) {
-            return &binding;
-        }
+const BoardAdapter* DeviceAccess::board() const {
+    if (!serves(profile_->kind, device_.m_boardName)) {
+        return nullptr;
     }
-    return nullptr;
-}
-
-std::optional<Board> DeviceAccess::board() const {
-    return boardServedBy(profile_->kind, device_.m_boardName);
+    return findAdapter(adapters_, device_.m_boardName);
 }
 
 void DeviceAccess::ResolveBoardName(std::int32_t deviceNumber) {
@@ -125,11 +119,10 @@ int DeviceAccess::GetCardNumber() {
 }
 
 int DeviceAccess::InitialBoard(int card, int baseAddress, int irq) {
-    auto served = board();
-    const DriverBinding* binding = served ? bindingFor(*served) : nullptr;
+    const BoardAdapter* served = board();
     std::optional<std::int32_t> result;
-    if (binding != nullptr) {
-        result = callInitial(*binding, card, baseAddress, irq);
+    if (served != nullptr) {
+        result = callInitial(*served, card, baseAddress, irq);
     }
     if (!result) {
         applicationMessage(profile_->boardNotServed);

@@ -3,7 +3,7 @@
 // DeviceNumber in the store, the settings read, the card number, the board's
 // Initial call and the common steps of OpenDevice. One copy serves all six
 // controls; what differs between them comes from their ControlProfile and
-// their driver bindings.
+// the adapters of the boards they serve.
 
 #include <cstdint>
 #include <functional>
@@ -12,19 +12,12 @@
 #include <string>
 #include <string_view>
 
+#include "daq/common/board_adapter.h"
 #include "daq/common/board_catalogue.h"
 #include "daq/common/control_profile.h"
-#include "daq/common/driver_binding.h"
+#include "daq/common/device_settings.h"
 
 namespace brennix::daq {
-
-struct DeviceSettings {
-    std::int32_t baseAddress1 = 0;
-    std::int32_t baseAddress2 = 0;
-    std::int32_t irq1 = 0;
-    std::int32_t irq2 = 1;
-    std::int32_t dma = 0;
-};
 
 struct CBoardDevice {
     std::int32_t m_deviceNumber = -1;
@@ -37,7 +30,7 @@ class DeviceAccess {
     // Shows a message owned by the control's window.
     using ControlMessage = std::function<void(std::string_view)>;
 
-    DeviceAccess(const ControlProfile& profile, std::span<const DriverBinding> bindings,
+    DeviceAccess(const ControlProfile& profile, std::span<const BoardAdapter> adapters,
                  ControlMessage controlMessage = {});
 
     // Looks the device number up in the store. When no key matches, the
@@ -58,8 +51,9 @@ class DeviceAccess {
     // For controls that add steps of their own after initialiseBoard.
     void markOpened();
 
-    // The served board of the current board name.
-    std::optional<Board> board() const;
+    // The adapter of the current board name if the control serves it, or
+    // nullptr.
+    const BoardAdapter* board() const;
 
     const ControlProfile& profile() const { return *profile_; }
     const CBoardDevice& device() const { return device_; }
@@ -68,10 +62,9 @@ class DeviceAccess {
 
   private:
     void controlMessage(std::string_view text) const;
-    const DriverBinding* bindingFor(Board board) const;
 
     const ControlProfile* profile_;
-    std::span<const DriverBinding> bindings_;
+    std::span<const BoardAdapter> adapters_;
     ControlMessage controlMessage_;
     CBoardDevice device_;
     std::string m_deviceKey;

@@ -14,9 +14,9 @@ constexpr int kWindowPixels = 32;
 
 }  // namespace
 
-DeviceControl::DeviceControl(ControlKind kind, std::span<const DriverBinding> bindings,
+DeviceControl::DeviceControl(ControlKind kind, std::span<const BoardAdapter> adapters,
                              ControlLook look)
-    : m_device(profileOf(kind), bindings,
+    : m_device(profileOf(kind), adapters,
                [this](std::string_view text) { showControlMessage(text); }),
       look_(std::move(look)) {}
 

@@ -1,7 +1,8 @@
 #pragma once
-// What the analog-output, digital, pulse and counter controls have in common:
-// DeviceNumber and ErrorCode, the device code, refusals that set ErrorCode,
-// a fixed 32 by 32 window and the picture shown while a form is designed.
+// What the six hardware controls have in common: DeviceNumber and ErrorCode,
+// the device code over the adapters of the boards served, refusals that set
+// ErrorCode, the about box, a fixed 32 by 32 window and the picture shown
+// while a form is designed (the analog-input control draws its own).
 
 #include <cstdint>
 #include <span>
@@ -27,7 +28,7 @@ class DeviceControl : public com::Control {
     std::int32_t errorCode() const { return m_errorCode; }
 
   protected:
-    DeviceControl(ControlKind kind, std::span<const DriverBinding> bindings, ControlLook look);
+    DeviceControl(ControlKind kind, std::span<const BoardAdapter> adapters, ControlLook look);
 
     // The common OpenDevice: the store, then the board's Initial.
     bool openDevice();
@@ -35,8 +36,8 @@ class DeviceControl : public com::Control {
     // The DeviceNumber change handler: the lookup runs at once.
     void deviceNumberChanged();
 
-    // The board of the current name if this control serves it.
-    std::optional<Board> board() const { return m_device.board(); }
+    // The adapter of the current board if this control serves it, or nullptr.
+    const BoardAdapter* board() const { return m_device.board(); }
 
     // An application-owned message.
     static void say(std::string_view text);

@@ -7,8 +7,6 @@
 #include "daq/orsino/design_bitmap.h"
 #include "daq/orsino/orsino_library.h"
 #include "daq/orsino/orsino_messages.h"
-#include "platform/com/extent.h"
-#include "platform/com/message_box.h"
 
 namespace brennix::daq::orsino {
 
@@ -46,16 +44,14 @@ const auto kTransferMode =
                                      {1, "adINITTransfer", "Interrupt Transfer"},
                                      {2, "adDMATransfer", "DMA Transfer"}});
 
-constexpr int kWindowPixels = 32;
-
 }  // namespace
 
 const com::MemberTable& CORSINOCtrl::table() {
     using C = CORSINOCtrl;
     static const com::MemberTable t =
         com::TableBuilder<C>("ORSINO")
-            .property("DeviceNumber", &C::m_deviceNumber,
-                      {.def = -1, .changed = &C::deviceNumberChanged})
+            .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
+                                    {.def = -1, .changed = &C::deviceNumberChanged})
             .property("TriggerMode", &C::m_triggerMode,
                       {.def = 1, .changed = &C::triggerModeChanged, .enumeration = kTrigMode})
             .property("OverallInputRange", &C::m_overallInputRange,
@@ -63,7 +59,7 @@ const com::MemberTable& CORSINOCtrl::table() {
             .property("EventEnabled", &C::m_eventEnabled, {.def = true})
             .property("InputMode", &C::m_inputMode, {.enumeration = kInputMode})
             .property("AdGain", &C::m_adGain, {.enumeration = kAdGain})
-            .property("ErrorCode", &C::m_errorCode, {.readOnly = true})
+            .property<std::int32_t>("ErrorCode", &C::m_errorCode, {.readOnly = true})
             .property("NumberOfSamples", &C::m_numberOfSamples,
                       {.def = 1, .accept = &C::acceptNumberOfSamples})
             .property("SampleRate", &C::m_sampleRate,
@@ -92,22 +88,8 @@ const com::MemberTable& CORSINOCtrl::members() const {
 }
 
 CORSINOCtrl::CORSINOCtrl()
-    : m_device(profileOf(ControlKind::Orsino), driverBindings(),
-               [this](std::string_view text) { showControlMessage(text); }) {}
-
-void CORSINOCtrl::say(std::string_view text) {
-    com::showMessage(text);
-}
-
-void CORSINOCtrl::fail(std::string_view text) {
-    say(text);
-    m_errorCode = -1;
-}
-
-void CORSINOCtrl::deviceNumberChanged() {
-    m_device.ResolveBoardName(m_deviceNumber);
-    setModified(true);
-}
+    : DeviceControl(ControlKind::Orsino, boardAdapters(),
+                    {std::string(text::kAboutCaption), std::string(text::kAboutText)}) {}
 
 bool CORSINOCtrl::acceptNumberOfSamples(std::int32_t value) {
     if (value < 1) {
@@ -139,7 +121,7 @@ bool CORSINOCtrl::acceptStartChannel(std::int16_t value) {
 }
 
 void CORSINOCtrl::recomputeMode(Change change) {
-    auto outcome = modeCodeFor(m_device.board(), m_triggerMode, m_transferMode);
+    auto outcome = modeCodeFor(board(), m_triggerMode, m_transferMode);
     if (!outcome) {
         return;
     }
@@ -156,10 +138,6 @@ void CORSINOCtrl::recomputeMode(Change change) {
     }
 }
 
-gfx::Size CORSINOCtrl::onExtentProposed(gfx::Size /*himetric*/) {
-    return com::pixelsToHiMetric({kWindowPixels, kWindowPixels}, pixelsPerInch());
-}
-
 void CORSINOCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
     const gfx::Bitmap& bitmap = designBitmap();
     auto source = canvas.createCompatible(bitmap.size());
@@ -174,10 +152,6 @@ void CORSINOCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
     canvas.blockCopy(
         {bounds.left, bounds.top, bounds.left + bitmap.width(), bounds.top + bitmap.height()},
         *source, {0, 0});
-}
-
-com::AboutInfo CORSINOCtrl::about() const {
-    return {std::string(text::kAboutCaption), std::string(text::kAboutText)};
 }
 
 }  // namespace brennix::daq::orsino

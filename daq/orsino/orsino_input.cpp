@@ -1,18 +1,12 @@
-// OpenDevice, the per-board programming of channel, range, gain and mode,
-// and single samples.
+// OpenDevice, the programming of channel, range, gain and mode through the
+// board's adapter, and single samples.
 
 #include <new>
 
 #include "daq/common/messages.h"
 #include "daq/orsino/orsino_ctrl.h"
 #include "daq/orsino/orsino_messages.h"
-#include "drivers/olmi/olmi.h"
-#include "drivers/senu/senu.h"
-#include "drivers/vexa/vexa.h"
 #include "platform/com/safe_array.h"
-#include "simulator/outside/fenq.h"
-#include "simulator/outside/ubrix.h"
-#include "simulator/outside/zolt.h"
 
 namespace brennix::daq::orsino {
 
@@ -60,110 +54,38 @@ bool CORSINOCtrl::OpenDevice() {
     return true;
 }
 
-bool CORSINOCtrl::configureSenu() {
-    m_errorCode = W_Senu_AD_Set_Gain(m_adGain);
-    if (m_errorCode != 0) {
-        say(text::kSetGainError);
-        return false;
+bool CORSINOCtrl::step(std::int32_t result, std::string_view failure) {
+    m_errorCode = result;
+    if (result != 0) {
+        say(failure);
     }
+    return result == 0;
+}
+
+std::optional<DeviceSettings> CORSINOCtrl::settings() {
     DeviceSettings settings;
     if (!m_device.ReadDeviceSettings(settings)) {
         fail(daq::text::kReadSettingsError);
-        return false;
+        return std::nullopt;
     }
-    if (settings.irq1 >= 2 && settings.irq1 <= 7) {
-        m_errorCode = W_Senu_AD_Set_Mode(settings.irq1, m_mode);
-    } else {
-        say(text::kInvalidIrq);
-        m_errorCode = -1;
-    }
-    if (m_errorCode != 0) {
-        say(text::kSetModeError);
-        return false;
-    }
-    return true;
+    return settings;
 }
 
 void CORSINOCtrl::ConfigureInput() {
-    auto board = m_device.board();
-    const std::int32_t channel = m_startChannel;
-    if (!board) {
+    const BoardAdapter* served = board();
+    const AnalogInput* input = served != nullptr ? served->analogInput : nullptr;
+    if (input == nullptr) {
         fail(text::kIncorrectBoardType);
-    } else {
-        switch (*board) {
-            case Board::Senu:
-                m_errorCode = W_Senu_AD_Set_Channel(channel);
-                break;
-            case Board::Vexa:
-                m_errorCode = W_Vexa_AD_Set_Channel(channel);
-                break;
-            case Board::Olmi:
-                m_errorCode = W_Olmi_AD_Set_Channel(channel);
-                break;
-            case Board::Fenq:
-                m_errorCode = W_Fenq_AD_Set_Channel(channel);
-                break;
-            case Board::Zolt:
-                m_errorCode = W_Zolt_AD_Set_Channel(channel);
-                break;
-            case Board::Ubrix:
-                (void)_ubri_AD_Set_Channel_Scan(channel, channel);
-                m_errorCode = 0;
-                break;
-            default:
-                fail(text::kIncorrectBoardType);
-                break;
-        }
+        say(text::kSetChannelError);
+        return;
     }
+    m_errorCode = input->setChannel(m_startChannel);
     if (m_errorCode != 0) {
         say(text::kSetChannelError);
         return;
     }
     // A failing step reports and ends the programming.
-    auto step = [this](std::int32_t result, std::string_view message) {
-        m_errorCode = result;
-        if (result != 0) {
-            say(message);
-        }
-        return result == 0;
-    };
-    switch (*board) {
-        case Board::Senu:
-            (void)configureSenu();
-            break;
-        case Board::Vexa:
-            (void)(step(W_Vexa_AD_Set_Range(m_overallInputRange), text::kSetRangeError) &&
-                   step(W_Vexa_AD_Input_Mode(m_inputMode), text::kSetInputModeError) &&
-                   step(W_Vexa_AD_Set_Mode(m_mode), text::kSetModeError));
-            break;
-        case Board::Zolt:
-            (void)step(W_Zolt_AD_Set_Gain(m_adGain), text::kSerGainError);
-            break;
-        case Board::Olmi:
-            (void)(step(W_Olmi_AD_Set_Mode(m_mode), text::kSetModeError) &&
-                   step(W_Olmi_AD_Set_Gain(m_adGain), text::kSetGainError));
-            break;
-        case Board::Fenq: {
-            if (!step(W_Fenq_AD_Set_Mode(m_mode), text::kSetModeError)) {
-                break;
-            }
-            std::int32_t range = -1;
-            if (m_adGain >= 0 && m_adGain <= 3) {
-                range = W_Fenq_AD_Set_Range(m_adGain);
-            } else {
-                say(text::kRangeSeeManual);
-            }
-            (void)step(range, text::kSetRangeError);
-            break;
-        }
-        case Board::Ubrix:
-            (void)_ubri_AD_Set_Mode(m_mode);
-            (void)_ubri_AD_Set_Range(m_adGain);
-            m_errorCode = 0;
-            break;
-        default:
-            break;
-    }
+    input->program(*this, {m_startChannel, m_overallInputRange, m_inputMode, m_adGain, m_mode});
 }
 
 std::int16_t CORSINOCtrl::RawInput(std::int16_t channel) {
@@ -172,65 +94,26 @@ std::int16_t CORSINOCtrl::RawInput(std::int16_t channel) {
         return -1;
     }
     m_startChannel = channel;
-    auto board = m_device.board();
-    if (auto mode = singleConversionMode(board)) {
+    const BoardAdapter* served = board();
+    const AnalogInput* input = served != nullptr ? served->analogInput : nullptr;
+    if (auto mode = singleConversionMode(served)) {
         m_mode = *mode;
     }
     ConfigureInput();
 
-    // The trigger's result is not looked at. Dorv stands for any board this
-    // control does not serve.
-    switch (board.value_or(Board::Dorv)) {
-        case Board::Senu:
-            (void)W_Senu_AD_Soft_Trig();
-            break;
-        case Board::Vexa:
-            (void)W_Vexa_AD_Soft_Trig();
-            break;
-        case Board::Olmi:
-            (void)W_Olmi_AD_Soft_Trig();
-            break;
-        case Board::Fenq:
-            (void)W_Fenq_AD_Soft_Trig();
-            break;
-        case Board::Ubrix:
-            (void)_ubri_AD_Soft_Trigger();
-            break;
-        case Board::Zolt:
-            break;
-        default:
-            say(text::kInvalidBoardType);
-            break;
+    // The trigger's result is not looked at.
+    if (input == nullptr) {
+        say(text::kInvalidBoardType);
+    } else if (input->softTrigger != nullptr) {
+        input->softTrigger();
     }
 
     std::int32_t value = 0;
-    switch (board.value_or(Board::Dorv)) {
-        case Board::Zolt:
-            m_errorCode = W_Zolt_AD_Channel_Read(m_startChannel, &value);
-            break;
-        case Board::Senu:
-            m_errorCode = W_Senu_AD_Aquire(&value);
-            break;
-        case Board::Vexa:
-            m_errorCode = W_Vexa_AD_Aquire(&value);
-            break;
-        case Board::Olmi:
-            m_errorCode = W_Olmi_AD_Aquire(&value);
-            break;
-        case Board::Fenq: {
-            std::int16_t sample = 0;
-            m_errorCode = W_Fenq_AD_Aquire(&sample);
-            value = sample;
-            break;
-        }
-        case Board::Ubrix:
-            (void)_ubri_AD_Acquire(&value);
-            m_errorCode = 0;
-            break;
-        default:
-            say(text::kInvalidBoardType);
-            m_errorCode = -1;
-            break;
+    if (input == nullptr) {
+        say(text::kInvalidBoardType);
+        m_errorCode = -1;
+    } else {
+        m_errorCode = input->acquire(m_startChannel, value);
     }
     if (m_errorCode != 0) {
         say(text::kGetDataError);

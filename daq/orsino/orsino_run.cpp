@@ -7,12 +7,8 @@
 #include "daq/orsino/orsino_ctrl.h"
 #include "daq/orsino/orsino_messages.h"
 #include "daq/orsino/run_timing.h"
-#include "drivers/olmi/olmi.h"
-#include "drivers/senu/senu.h"
-#include "drivers/vexa/vexa.h"
 #include "platform/com/safe_array.h"
 #include "platform/hw/clock.h"
-#include "simulator/outside/ubrix.h"
 
 namespace brennix::daq::orsino {
 
@@ -21,11 +17,23 @@ namespace {
 constexpr std::int16_t kInterrupt = 1;
 constexpr std::int16_t kDma = 2;
 
+// What a board without block runs does: every step is refused.
+constexpr BlockRun kNoBlockRun{};
+
+const BlockRun& blockRunOf(const BoardAdapter* board) {
+    return board != nullptr && board->blockRun != nullptr ? *board->blockRun : kNoBlockRun;
+}
+
 }  // namespace
 
 std::int32_t CORSINOCtrl::refused(std::string_view text) {
-    say(text);
+    say(text.empty() ? text::kInvalidBoardType : text);
     return -1;
+}
+
+const RunCalls& CORSINOCtrl::runCalls() const {
+    const BlockRun& run = blockRunOf(board());
+    return m_transferMode == kInterrupt ? run.interrupt : run.dma;
 }
 
 bool CORSINOCtrl::AcquireStart() {
@@ -75,13 +83,9 @@ bool CORSINOCtrl::interruptOrDmaRun() {
         return false;
     }
     std::uint32_t divisor = pacerDivisor(m_sampleRate);
-    auto board = m_device.board();
-    if (board == Board::Ubrix) {
-        say(dma ? text::kUbrixNoDma : text::kUbrixNoInt);
-        return false;
-    }
-    if (board == Board::Fenq) {
-        say(dma ? text::kFenqNoDma : text::kFenqNoInt);
+    const BlockRun& run = blockRunOf(board());
+    if (std::string_view refusal = dma ? run.refusesDma : run.refusesInterrupt; !refusal.empty()) {
+        say(refusal);
         return false;
     }
     m_errorCode = startRun(settings, divisor);
@@ -94,100 +98,32 @@ bool CORSINOCtrl::interruptOrDmaRun() {
 }
 
 std::int32_t CORSINOCtrl::startRun(const DeviceSettings& settings, std::uint32_t divisor) {
-    const std::int32_t channel = m_startChannel;
-    const std::int32_t gain = m_adGain;
-    const std::int32_t count = m_numberOfSamples;
-    std::int16_t* buffer = m_buffer.data();
-    auto board = m_device.board();
-    if (m_transferMode == kInterrupt) {
-        switch (board.value_or(Board::Dorv)) {
-            case Board::Senu:
-                return W_Senu_AD_INT_Start(channel, gain, settings.irq1, count, buffer,
-                                           kFirstDivisor, divisor);
-            case Board::Vexa:
-                return W_Vexa_AD_INT_Start(channel, gain, settings.irq1, count, buffer,
-                                           kFirstDivisor, divisor);
-            case Board::Olmi:
-                return W_Olmi_AD_INT_Start(channel, gain, settings.irq1, count, buffer,
-                                           kFirstDivisor, divisor);
-            default:
-                return refused(text::kInvalidBoardType);
-        }
+    const RunCalls& calls = runCalls();
+    if (calls.start == nullptr) {
+        return refused(calls.noStart);
     }
-    switch (board.value_or(Board::Dorv)) {
-        case Board::Vexa:
-            return W_Vexa_AD_DMA_Start(channel, gain, settings.dma, settings.irq1, count, buffer,
-                                       kFirstDivisor, divisor);
-        case Board::Olmi:
-            return refused(text::kOlmiNoDmaStart);
-        default:
-            return refused(text::kInvalidBoardType);
-    }
+    return calls.start({m_startChannel, m_adGain, settings.irq1, settings.dma, m_numberOfSamples,
+                        m_buffer.data(), kFirstDivisor, divisor});
 }
 
 std::int32_t CORSINOCtrl::runStatus(std::int32_t& running, std::int32_t& count) {
-    auto board = m_device.board();
-    if (m_transferMode == kInterrupt) {
-        switch (board.value_or(Board::Dorv)) {
-            case Board::Senu:
-                return W_Senu_AD_INT_Status(&running, &count);
-            case Board::Vexa:
-                return W_Vexa_AD_INT_Status(&running, &count);
-            case Board::Olmi:
-                return W_Olmi_AD_INT_Status(&running, &count);
-            case Board::Ubrix:
-                (void)_ubri_AD_INT_Status(&running, &count);
-                return 0;
-            default:
-                return refused(text::kInvalidBoardType);
-        }
+    const RunCalls& calls = runCalls();
+    if (calls.status == nullptr) {
+        return refused(calls.noStatus);
     }
-    switch (board.value_or(Board::Dorv)) {
-        case Board::Vexa:
-            return W_Vexa_AD_DMA_Status(&running, &count);
-        case Board::Olmi:
-            return refused(text::kOlmiNoDmaStatus);
-        case Board::Ubrix:
-            (void)_ubri_AD_DMA_Status(&running, &count);
-            return 0;
-        default:
-            return refused(text::kInvalidBoardType);
-    }
+    return calls.status(running, count);
 }
 
 std::optional<std::int32_t> CORSINOCtrl::stopRun(std::int32_t& count) {
-    auto board = m_device.board();
-    const std::int32_t irq = m_device.device().m_irq;
-    if (m_transferMode == kInterrupt) {
-        switch (board.value_or(Board::Dorv)) {
-            case Board::Senu:
-                return W_Senu_AD_INT_Stop(&count);
-            case Board::Vexa:
-                return W_Vexa_AD_INT_Stop(&count);
-            case Board::Olmi:
-                return W_Olmi_AD_INT_Stop(&count);
-            case Board::Ubrix:
-                (void)_ubri_AD_INT_Stop(&count, irq);
-                return 0;
-            default:
-                return refused(text::kInvalidBoardType);
-        }
+    if (m_transferMode != kInterrupt && m_transferMode != kDma) {
+        // Polling mode has no stop function and so no count to deliver.
+        return std::nullopt;
     }
-    if (m_transferMode == kDma) {
-        switch (board.value_or(Board::Dorv)) {
-            case Board::Vexa:
-                return W_Vexa_AD_DMA_Stop(&count);
-            case Board::Olmi:
-                return refused(text::kOlmiNoDmaStop);
-            case Board::Ubrix:
-                (void)_ubri_AD_DMA_Stop(&count, irq);
-                return 0;
-            default:
-                return refused(text::kInvalidBoardType);
-        }
+    const RunCalls& calls = runCalls();
+    if (calls.stop == nullptr) {
+        return refused(calls.noStop);
     }
-    // Polling mode has no stop function and so no count to deliver.
-    return std::nullopt;
+    return calls.stop(count, m_device.device().m_irq);
 }
 
 void CORSINOCtrl::waitForRun() {
@@ -242,7 +178,7 @@ bool CORSINOCtrl::AcquireStop() {
 }
 
 void CORSINOCtrl::deliver(std::int32_t count) {
-    const auto& source = m_device.board() == Board::Ubrix ? m_altBuffer : m_buffer;
+    const auto& source = blockRunOf(board()).secondBuffer ? m_altBuffer : m_buffer;
     // A driver never gets to hand out more than the buffer holds.
     std::size_t n =
         count > 0 ? std::min<std::size_t>(static_cast<std::size_t>(count), source.size()) : 0;

@@ -2,13 +2,6 @@
 
 #include "daq/pellam/pellam_library.h"
 #include "daq/pellam/pellam_messages.h"
-#include "drivers/dorv/dorv.h"
-#include "drivers/olmi/olmi.h"
-#include "drivers/senu/senu.h"
-#include "drivers/vexa/vexa.h"
-#include "simulator/outside/fenq.h"
-#include "simulator/outside/quem.h"
-#include "simulator/outside/ubrix.h"
 
 namespace brennix::daq::pellam {
 
@@ -34,7 +27,7 @@ const com::MemberTable& CPellamCtrl::members() const {
 
 CPellamCtrl::CPellamCtrl()
     : DeviceControl(
-          ControlKind::Pellam, driverBindings(),
+          ControlKind::Pellam, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(128, 0, 0)}) {}
 
 bool CPellamCtrl::acceptChannel(std::int16_t value) {
@@ -47,30 +40,11 @@ bool CPellamCtrl::acceptChannel(std::int16_t value) {
 }
 
 std::int32_t CPellamCtrl::writeOutput(std::int32_t data) {
-    auto served = board();
-    if (!served) {
+    const BoardAdapter* served = board();
+    if (served == nullptr || served->analogOutput == nullptr) {
         return invalidBoard();
     }
-    switch (*served) {
-        case Board::Senu:
-            // One output: the channel is not passed.
-            return W_Senu_DA(data);
-        case Board::Vexa:
-            return W_Vexa_DA(m_channel, data);
-        case Board::Olmi:
-            return W_Olmi_DA(m_channel, data);
-        case Board::Dorv:
-            return W_Dorv_DA(m_channel, data);
-        case Board::Quem:
-            return W_Quem_DA(m_channel, data);
-        case Board::Fenq:
-            return W_Fenq_DA(m_channel, data);
-        case Board::Ubrix:
-            (void)_ubri_DA(m_channel, data);
-            return 0;
-        default:
-            return invalidBoard();
-    }
+    return served->analogOutput->write(m_channel, data);
 }
 
 bool CPellamCtrl::RawOutput(std::int16_t Data) {

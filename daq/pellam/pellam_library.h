@@ -1,11 +1,11 @@
 #pragma once
-// The PELLAM library: the drivers it is linked with, its one class and the
+// The PELLAM library: the adapters of the boards it serves, its one class and the
 // registration entry points.
 
 #include <span>
 #include <string_view>
 
-#include "daq/common/driver_binding.h"
+#include "daq/common/board_adapter.h"
 #include "platform/com/control_library.h"
 
 namespace brennix::daq::pellam {
@@ -13,8 +13,8 @@ namespace brennix::daq::pellam {
 inline constexpr std::string_view kProgId = "PELLAM.PellamCtrl.1";
 inline constexpr std::string_view kClassId = "{8B1D4F62-3C07-4A95-B2E8-61F0C3A7D514}";
 
-// Senu, Vexa, Olmi, Dorv, Quem, Fenq and Ubrix.
-std::span<const DriverBinding> driverBindings();
+// The boards with an analog output.
+std::span<const BoardAdapter> boardAdapters();
 
 com::ControlLibrary& library();
 

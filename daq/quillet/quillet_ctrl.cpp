@@ -30,7 +30,7 @@ const com::MemberTable& CQuilletCtrl::members() const {
 
 CQuilletCtrl::CQuilletCtrl()
     : DeviceControl(
-          ControlKind::Quillet, driverBindings(),
+          ControlKind::Quillet, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(0, 96, 0)}) {}
 
 bool CQuilletCtrl::acceptPort(std::int16_t value) {
@@ -58,6 +58,14 @@ std::int16_t CQuilletCtrl::ByteInput() {
         return 0;
     }
     return static_cast<std::int16_t>(value & 0xFF);
+}
+
+std::int32_t CQuilletCtrl::ReadPort(std::int32_t port, std::int32_t& value) {
+    const BoardAdapter* served = board();
+    if (served == nullptr || served->digitalInput == nullptr) {
+        return invalidBoard();
+    }
+    return served->digitalInput->read(port, value);
 }
 
 bool CQuilletCtrl::BitInput() {

@@ -1,19 +1,19 @@
 #include "daq/quillet/quillet_library.h"
 
+#include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
-#include "daq/common/digital_bindings.h"
 #include "daq/quillet/quillet_ctrl.h"
 
 namespace brennix::daq::quillet {
 
-std::span<const DriverBinding> driverBindings() {
-    return digitalDriverBindings();
+std::span<const BoardAdapter> boardAdapters() {
+    return servedAdapters<ControlKind::Quillet>();
 }
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "quillet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet",
-                                    [] { return createIfAttached<CQuilletCtrl>(driverBindings()); }}
+                                    [] { return createIfAttached<CQuilletCtrl>(boardAdapters()); }}
                         .withInterfaces("_DQuillet", "_DQuilletEvents")
                         .inTypeLibrary("QUILLETLib")});
     return lib;

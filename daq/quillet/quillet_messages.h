@@ -6,8 +6,6 @@
 namespace brennix::daq::quillet::text {
 
 inline constexpr std::string_view kReadDataError = "Read data error";
-inline constexpr std::string_view kPortCHighError = "PORTC high 4 bit input error";
-inline constexpr std::string_view kPortCLowError = "PORTC low 4 bit input error";
 
 inline constexpr std::string_view kAboutCaption = "About Quillet Control";
 inline constexpr std::string_view kAboutText = "Quillet Control, Version 1.0";

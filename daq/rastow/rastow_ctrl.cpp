@@ -33,7 +33,7 @@ const com::MemberTable& CRastowCtrl::members() const {
 
 CRastowCtrl::CRastowCtrl()
     : DeviceControl(
-          ControlKind::Rastow, driverBindings(),
+          ControlKind::Rastow, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(160, 96, 0)}) {
 }
 
@@ -55,8 +55,10 @@ bool CRastowCtrl::acceptBit(std::int16_t value) {
 
 bool CRastowCtrl::ByteOutput(std::int16_t Data) {
     std::int32_t byte = Data & 0xFF;
-    if (board() == Board::Fenq) {
-        return fenqByteOutput(byte);
+    const BoardAdapter* served = board();
+    if (served != nullptr && served->digitalOutput != nullptr &&
+        served->digitalOutput->wordOfTwoPorts) {
+        return wordByteOutput(byte);
     }
     m_errorCode = WritePort(m_port, byte);
     if (m_errorCode != 0) {
@@ -69,7 +71,7 @@ bool CRastowCtrl::ByteOutput(std::int16_t Data) {
 
 // One 16-bit output word shown as ports 0 and 1: the other half is what
 // reads back for it.
-bool CRastowCtrl::fenqByteOutput(std::int32_t byte) {
+bool CRastowCtrl::wordByteOutput(std::int32_t byte) {
     const std::int16_t port = m_port;
     m_port = 0;
     std::int32_t low = ByteReadBack();
@@ -93,6 +95,24 @@ bool CRastowCtrl::fenqByteOutput(std::int32_t byte) {
     m_shadow[0] = word & 0xFF;
     m_shadow[1] = (word >> 8) & 0xFF;
     return true;
+}
+
+std::int32_t CRastowCtrl::WritePort(std::int32_t port, std::int32_t value) {
+    const BoardAdapter* served = board();
+    if (served == nullptr || served->digitalOutput == nullptr) {
+        return invalidBoard();
+    }
+    return served->digitalOutput->write(port, value);
+}
+
+std::int32_t CRastowCtrl::ReadBackPort(std::int32_t port, std::int32_t& value) {
+    const BoardAdapter* served = board();
+    if (served == nullptr || served->digitalOutput == nullptr ||
+        served->digitalOutput->readBack == nullptr) {
+        // No read-back on this board.
+        return -1;
+    }
+    return served->digitalOutput->readBack(port, value);
 }
 
 std::int16_t CRastowCtrl::ByteReadBack() {

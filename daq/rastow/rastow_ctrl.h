@@ -36,11 +36,11 @@ class CRastowCtrl final : public DeviceControl {
 
     bool acceptPort(std::int16_t value);
     bool acceptBit(std::int16_t value);
-    // The board's write of one port (for Fenq, of its 16-bit word).
+    // The board's write of one port (or of the word of ports 0 and 1).
     std::int32_t WritePort(std::int32_t port, std::int32_t value);
     // The board's read-back of one port; -1 for a board without one.
     std::int32_t ReadBackPort(std::int32_t port, std::int32_t& value);
-    bool fenqByteOutput(std::int32_t byte);
+    bool wordByteOutput(std::int32_t byte);
 
     std::int16_t m_port = 0;
     std::int16_t m_bit = 0;

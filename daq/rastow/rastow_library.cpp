@@ -1,19 +1,19 @@
 #include "daq/rastow/rastow_library.h"
 
+#include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
-#include "daq/common/digital_bindings.h"
 #include "daq/rastow/rastow_ctrl.h"
 
 namespace brennix::daq::rastow {
 
-std::span<const DriverBinding> driverBindings() {
-    return digitalDriverBindings();
+std::span<const BoardAdapter> boardAdapters() {
+    return servedAdapters<ControlKind::Rastow>();
 }
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "rastow", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow",
-                                   [] { return createIfAttached<CRastowCtrl>(driverBindings()); }}
+                                   [] { return createIfAttached<CRastowCtrl>(boardAdapters()); }}
                        .withInterfaces("_DRastow", "_DRastowEvents")
                        .inTypeLibrary("RASTOWLib")});
     return lib;

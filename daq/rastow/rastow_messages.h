@@ -6,10 +6,6 @@
 namespace brennix::daq::rastow::text {
 
 inline constexpr std::string_view kOutputFailed = "Output failed";
-inline constexpr std::string_view kPortCHighFailed = "PORTC high 4 bit output failed";
-inline constexpr std::string_view kPortCLowFailed = "PORTC low 4 bit output failed";
-inline constexpr std::string_view kReadBackHighError = "Read back PORTC high 4 bit error";
-inline constexpr std::string_view kReadBackLowError = "Read back PORTC low 4 bit error";
 
 inline constexpr std::string_view kAboutCaption = "About Rastow Control";
 inline constexpr std::string_view kAboutText = "Rastow Control, Version 1.0";

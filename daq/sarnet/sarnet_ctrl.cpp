@@ -37,7 +37,7 @@ const com::MemberTable& CSarnetCtrl::members() const {
 
 CSarnetCtrl::CSarnetCtrl()
     : DeviceControl(
-          ControlKind::Sarnet, driverBindings(),
+          ControlKind::Sarnet, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(96, 0, 128)}) {
 }
 

@@ -1,19 +1,19 @@
 #include "daq/sarnet/sarnet_library.h"
 
+#include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
-#include "daq/common/counter_bindings.h"
 #include "daq/sarnet/sarnet_ctrl.h"
 
 namespace brennix::daq::sarnet {
 
-std::span<const DriverBinding> driverBindings() {
-    return counterDriverBindings();
+std::span<const BoardAdapter> boardAdapters() {
+    return servedAdapters<ControlKind::Sarnet>();
 }
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "sarnet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Sarnet",
-                                   [] { return createIfAttached<CSarnetCtrl>(driverBindings()); }}
+                                   [] { return createIfAttached<CSarnetCtrl>(boardAdapters()); }}
                        .withInterfaces("_DSarnet", "_DSarnetEvents")
                        .inTypeLibrary("SARNETLib")});
     return lib;

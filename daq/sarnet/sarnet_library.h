@@ -1,11 +1,11 @@
 #pragma once
-// The SARNET library: the drivers it is linked with, its one class and the
+// The SARNET library: the adapters of the boards it serves, its one class and the
 // registration entry points.
 
 #include <span>
 #include <string_view>
 
-#include "daq/common/driver_binding.h"
+#include "daq/common/board_adapter.h"
 #include "platform/com/control_library.h"
 
 namespace brennix::daq::sarnet {
@@ -13,8 +13,8 @@ namespace brennix::daq::sarnet {
 inline constexpr std::string_view kProgId = "SARNET.SarnetCtrl.1";
 inline constexpr std::string_view kClassId = "{A26E8D04-7B3F-4C19-8E52-D4C07F91B368}";
 
-// Vexa, Olmi, Kilp, Nilb and Fenq.
-std::span<const DriverBinding> driverBindings();
+// The boards with a counter.
+std::span<const BoardAdapter> boardAdapters();
 
 com::ControlLibrary& library();
 

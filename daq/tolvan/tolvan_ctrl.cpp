@@ -62,7 +62,7 @@ const com::MemberTable& CTolvanCtrl::members() const {
 
 CTolvanCtrl::CTolvanCtrl()
     : DeviceControl(
-          ControlKind::Tolvan, driverBindings(),
+          ControlKind::Tolvan, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(0, 96, 128)}) {
 }
 

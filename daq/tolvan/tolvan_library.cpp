@@ -1,19 +1,19 @@
 #include "daq/tolvan/tolvan_library.h"
 
+#include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
-#include "daq/common/counter_bindings.h"
 #include "daq/tolvan/tolvan_ctrl.h"
 
 namespace brennix::daq::tolvan {
 
-std::span<const DriverBinding> driverBindings() {
-    return counterDriverBindings();
+std::span<const BoardAdapter> boardAdapters() {
+    return servedAdapters<ControlKind::Tolvan>();
 }
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
         "tolvan", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Tolvan",
-                                   [] { return createIfAttached<CTolvanCtrl>(driverBindings()); }}
+                                   [] { return createIfAttached<CTolvanCtrl>(boardAdapters()); }}
                        .withInterfaces("_DTolvan", "_DTolvanEvents")
                        .inTypeLibrary("TOLVANLib")});
     return lib;

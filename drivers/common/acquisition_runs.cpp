@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "drivers/common/board_io.h"
-#include "drivers/common/control_codes.h"
 #include "drivers/common/counter_chip.h"
 #include "drivers/common/interrupt_controller.h"
 #include "drivers/common/return_codes.h"
-#include "platform/com/message_box.h"
+#include "outside/device_codes.h"
+#include "platform/ui/message_box.h"
 
 namespace brennix::drivers {
 namespace {
@@ -96,7 +96,7 @@ std::int32_t startInterruptRun(const RunProfile& profile, RunTarget& target,
     record.set(irec::kIrq, request.irq);
     record.set(irec::kCard, target.card);
     if (!target.protocol.send(target.device, braxvexa::kInterruptStart, record)) {
-        com::showMessage("Error", "");
+        ui::showMessage("Error", "");
     }
     std::uint32_t bufferBytes = request.buffer != nullptr ? sampleBytes(request.count) : 0U;
     target.protocol.call(target.device, braxvexa::kBufferHandOver, request.buffer, bufferBytes,

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "drivers/common/control_codes.h"
-#include "platform/com/message_box.h"
+#include "outside/device_codes.h"
+#include "platform/ui/message_box.h"
 
 namespace brennix::drivers {
 namespace {
@@ -27,7 +27,7 @@ std::int32_t DriverFrame::attach() {
     acquisition_ = hw::openDevice(policy_.acquisitionDevice);
     if (!acquisition_) {
         if (policy_.failureIsFatal) {
-            com::showMessage(policy_.failureText, "");
+            ui::showMessage(policy_.failureText, "");
             report_ = kAttachFailed;
         } else {
             writeToStandardOutput(policy_.failureText);

@@ -7,12 +7,12 @@
 
 #include "drivers/common/acquisition_slot.h"
 #include "drivers/common/board_io.h"
-#include "drivers/common/control_codes.h"
 #include "drivers/common/driver_call.h"
 #include "drivers/common/library_state.h"
 #include "drivers/dorv/braxon_device.h"
 #include "drivers/dorv/dorv.h"
 #include "drivers/dorv/dorv_library.h"
+#include "outside/device_codes.h"
 
 namespace brennix::drivers::dorv {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "drivers/common/acquisition_runs.h"
 #include "drivers/common/board_io.h"
-#include "drivers/common/control_codes.h"
 #include "drivers/common/counter_chip.h"
 #include "drivers/common/library_state.h"
 #include "drivers/olmi/olmi.h"
 #include "drivers/olmi/olmi_library.h"
+#include "outside/device_codes.h"
 
 namespace brennix::drivers::olmi {
 namespace {

@@ -7,10 +7,10 @@
 #include "drivers/common/acquisition_runs.h"
 #include "drivers/common/acquisition_slot.h"
 #include "drivers/common/card_table.h"
-#include "drivers/common/control_codes.h"
 #include "drivers/common/driver_call.h"
 #include "drivers/common/driver_frame.h"
 #include "drivers/common/library_state.h"
+#include "outside/device_codes.h"
 
 namespace brennix::drivers::vexa {
 

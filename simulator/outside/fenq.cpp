@@ -1,4 +1,4 @@
-#include "simulator/outside/fenq.h"
+#include "outside/fenq.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "simulator/outside/kilp.h"
+#include "outside/kilp.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "simulator/outside/mavo.h"
+#include "outside/mavo.h"
 
 #include <array>
 

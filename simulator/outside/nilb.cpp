@@ -1,4 +1,4 @@
-#include "simulator/outside/nilb.h"
+#include "outside/nilb.h"
 
 #include <array>
 

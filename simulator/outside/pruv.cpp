@@ -1,4 +1,4 @@
-#include "simulator/outside/pruv.h"
+#include "outside/pruv.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "simulator/outside/quem.h"
+#include "outside/quem.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "simulator/outside/rulk.h"
+#include "outside/rulk.h"
 
 #include <array>
 

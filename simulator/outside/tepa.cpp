@@ -1,4 +1,4 @@
-#include "simulator/outside/tepa.h"
+#include "outside/tepa.h"
 
 #include <array>
 

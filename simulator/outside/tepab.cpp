@@ -1,4 +1,4 @@
-#include "simulator/outside/tepab.h"
+#include "outside/tepab.h"
 
 #include <array>
 

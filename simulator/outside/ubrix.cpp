@@ -1,4 +1,4 @@
-#include "simulator/outside/ubrix.h"
+#include "outside/ubrix.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "simulator/outside/zolt.h"
+#include "outside/zolt.h"
 
 #include <array>
 

@@ -54,12 +54,14 @@ std::int32_t fakeDorv(std::int32_t card, std::int32_t base, std::int32_t irq) {
     return nextResult();
 }
 
-const std::array kBindings{
-    DriverBinding{Board::Vexa, InitialCardBase{fakeVexa}},
-    DriverBinding{Board::Olmi, InitialCardBase{fakeOlmi}},
-    DriverBinding{Board::Fenq, InitialCardBaseShort{fakeFenq}},
-    DriverBinding{Board::Ubrix, InitialNoArguments{fakeUbrix}},
-    DriverBinding{Board::Dorv, InitialCardBaseIrq{fakeDorv}},
+// Adapters with nothing but their Initial; which control accepts which
+// board still comes from the catalogue.
+const std::array kAdapters{
+    BoardAdapter{"Brax-VexaL", "Vexa", InitialCardBase{fakeVexa}},
+    BoardAdapter{"Brax-Olmi", "Olmi", InitialCardBase{fakeOlmi}},
+    BoardAdapter{"Brax-Fenq", "Fenq", InitialCardBaseShort{fakeFenq}},
+    BoardAdapter{"ISA-Ubrix", "Ubrix", InitialNoArguments{fakeUbrix}},
+    BoardAdapter{"Brax-Dorv", "Dorv", InitialCardBaseIrq{fakeDorv}},
 };
 
 class DeviceLookup : public ::testing::Test {
@@ -73,7 +75,7 @@ class DeviceLookup : public ::testing::Test {
     }
 
     DeviceAccess access(ControlKind kind = ControlKind::Orsino) const {
-        return DeviceAccess(profileOf(kind), kBindings);
+        return DeviceAccess(profileOf(kind), kAdapters);
     }
 
     TemporaryStore store;

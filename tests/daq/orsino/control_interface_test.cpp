@@ -6,6 +6,7 @@
 
 #include "daq/orsino/design_bitmap.h"
 #include "daq/orsino/mode_code.h"
+#include "daq/orsino/orsino_library.h"
 #include "platform/com/extent.h"
 #include "platform/com/property_exchange.h"
 #include "platform/gfx/recording_canvas.h"
@@ -172,13 +173,18 @@ int expected(std::optional<ModeCode> mode) {
 
 TEST_P(ModeCodeTable, EachBoardGetsItsCode) {
     auto [t, x, senu, vexa, ubrix, fenq] = GetParam();
-    EXPECT_EQ(expected(modeCodeFor(Board::Senu, t, x)), senu);
-    EXPECT_EQ(expected(modeCodeFor(Board::Vexa, t, x)), vexa);
-    EXPECT_EQ(expected(modeCodeFor(Board::Olmi, t, x)), vexa);
-    EXPECT_EQ(expected(modeCodeFor(Board::Ubrix, t, x)), ubrix);
-    EXPECT_EQ(expected(modeCodeFor(Board::Fenq, t, x)), fenq);
-    EXPECT_EQ(modeCodeFor(Board::Zolt, t, x), std::nullopt);
-    EXPECT_EQ(modeCodeFor(std::nullopt, t, x), std::nullopt);
+    auto board = [](std::string_view name) {
+        const BoardAdapter* adapter = findAdapter(boardAdapters(), name);
+        EXPECT_NE(adapter, nullptr) << name;
+        return adapter;
+    };
+    EXPECT_EQ(expected(modeCodeFor(board("Brax-Senu"), t, x)), senu);
+    EXPECT_EQ(expected(modeCodeFor(board("Brax-VexaL"), t, x)), vexa);
+    EXPECT_EQ(expected(modeCodeFor(board("Brax-Olmi"), t, x)), vexa);
+    EXPECT_EQ(expected(modeCodeFor(board("ISA-Ubrix"), t, x)), ubrix);
+    EXPECT_EQ(expected(modeCodeFor(board("Brax-Fenq"), t, x)), fenq);
+    EXPECT_EQ(modeCodeFor(board("Brax-Zolt"), t, x), std::nullopt);
+    EXPECT_EQ(modeCodeFor(nullptr, t, x), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(

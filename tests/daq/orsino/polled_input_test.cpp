@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "daq/orsino/orsino_library.h"
+#include "outside/fenq.h"
 #include "platform/com/class_registry.h"
-#include "simulator/outside/fenq.h"
 #include "simulator/signal_source.h"
 #include "tests/daq/orsino/orsino_fixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "drivers/common/control_codes.h"
+#include "outside/device_codes.h"
 #include "tests/drivers/vexa/vexa_fixture.h"
 
 namespace brennix::drivers::testing {

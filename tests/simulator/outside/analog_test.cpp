@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 
-#include "simulator/outside/fenq.h"
-#include "simulator/outside/quem.h"
+#include "outside/fenq.h"
+#include "outside/quem.h"
+#include "outside/ubrix.h"
+#include "outside/zolt.h"
 #include "simulator/outside/return_codes.h"
-#include "simulator/outside/ubrix.h"
-#include "simulator/outside/zolt.h"
 #include "tests/simulator/outside/outside_fixture.h"
 
 namespace brennix::outside {

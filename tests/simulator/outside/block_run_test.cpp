@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
+#include "outside/ubrix.h"
 #include "simulator/outside/return_codes.h"
-#include "simulator/outside/ubrix.h"
 #include "tests/simulator/outside/outside_fixture.h"
 
 namespace brennix::outside {

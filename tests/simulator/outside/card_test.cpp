@@ -1,13 +1,13 @@
 #include <gmock/gmock.h>
 
-#include "simulator/outside/kilp.h"
-#include "simulator/outside/mavo.h"
-#include "simulator/outside/pruv.h"
-#include "simulator/outside/quem.h"
+#include "outside/kilp.h"
+#include "outside/mavo.h"
+#include "outside/pruv.h"
+#include "outside/quem.h"
+#include "outside/rulk.h"
+#include "outside/tepa.h"
+#include "outside/ubrix.h"
 #include "simulator/outside/return_codes.h"
-#include "simulator/outside/rulk.h"
-#include "simulator/outside/tepa.h"
-#include "simulator/outside/ubrix.h"
 #include "tests/simulator/outside/outside_fixture.h"
 
 namespace brennix::outside {

@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "simulator/outside/fenq.h"
-#include "simulator/outside/kilp.h"
-#include "simulator/outside/mavo.h"
-#include "simulator/outside/nilb.h"
-#include "simulator/outside/pruv.h"
-#include "simulator/outside/quem.h"
-#include "simulator/outside/rulk.h"
-#include "simulator/outside/tepa.h"
-#include "simulator/outside/tepab.h"
-#include "simulator/outside/ubrix.h"
-#include "simulator/outside/zolt.h"
+#include "outside/fenq.h"
+#include "outside/kilp.h"
+#include "outside/mavo.h"
+#include "outside/nilb.h"
+#include "outside/pruv.h"
+#include "outside/quem.h"
+#include "outside/rulk.h"
+#include "outside/tepa.h"
+#include "outside/tepab.h"
+#include "outside/ubrix.h"
+#include "outside/zolt.h"
 #include "tests/simulator/outside/outside_fixture.h"
 
 namespace brennix::outside {

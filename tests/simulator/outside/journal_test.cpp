@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 
-#include "simulator/outside/fenq.h"
-#include "simulator/outside/kilp.h"
-#include "simulator/outside/nilb.h"
+#include "outside/fenq.h"
+#include "outside/kilp.h"
+#include "outside/nilb.h"
+#include "outside/ubrix.h"
 #include "simulator/outside/return_codes.h"
-#include "simulator/outside/ubrix.h"
 #include "tests/simulator/outside/outside_fixture.h"
 
 namespace brennix::outside {

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "drivers/common/control_codes.h"
+#include "outside/device_codes.h"
 #include "platform/hw/backend.h"
 #include "tests/tools/brennix-acquire/acquire_fixture.h"
 

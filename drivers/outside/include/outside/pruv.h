@@ -1,0 +1,19 @@
+#pragma once
+// The Pruv board library: six 8-bit digital ports.
+
+#include <cstdint>
+#include <span>
+
+#include "outside/export_entry.h"
+
+extern "C" {
+BRENNIX_OUTSIDE_API std::int32_t W_Pruv_Initial(std::int32_t card, std::int32_t base,
+                                                std::int32_t irq);
+BRENNIX_OUTSIDE_API std::int32_t W_Pruv_DI(std::int32_t port, std::uint8_t* value);
+BRENNIX_OUTSIDE_API std::int32_t W_Pruv_DO(std::int32_t port, std::int32_t value);
+BRENNIX_OUTSIDE_API std::int32_t W_Pruv_Read_Back(std::int32_t port, std::uint8_t* value);
+}
+
+namespace brennix::outside::pruv {
+BRENNIX_OUTSIDE_API std::span<const ExportEntry> exports();
+}
