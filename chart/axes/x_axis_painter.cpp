@@ -1,24 +1,15 @@
 #include "chart/axes/x_axis_painter.h"
 
 #include "chart/axes/axis_lines.h"
+#include "chart/axes/axis_ticks.h"
 #include "chart/axes/pixel_math.h"
 #include "platform/com/message_box.h"
 
 namespace brennix::chart {
 namespace {
 
-struct XSteps {
-    int major;
-    int minor;
-    double sx;
-    double mx;
-};
-
-XSteps stepsOf(const gfx::Rect& area, const ChartAppearance& a) {
-    XSteps s{majorSpacing(a.XSpacingMajor), minorSpacing(a.XSpacingMinor), 0, 0};
-    s.sx = static_cast<double>(area.right - area.left) / s.major;
-    s.mx = s.sx / s.minor;
-    return s;
+AxisTicks ticksOf(const gfx::Rect& area, const ChartAppearance& a) {
+    return {area.left, area.right, a.XSpacingMajor, a.XSpacingMinor};
 }
 
 // One edge of the PlotArea: ticks grow from edgeY by direction, the label
@@ -49,16 +40,16 @@ void xLabel(gfx::Canvas& canvas, const AxesLayout& layout, const ChartAppearance
 
 void drawEdge(gfx::Canvas& canvas, const gfx::Rect& area, const AxesLayout& layout,
               const ChartAppearance& a, const XTickWindow& window, const XEdge& edge,
-              const XSteps& s) {
+              const AxisTicks& s) {
     const int major = layout.xMajorTick() * edge.direction;
     const int minor = layout.xMinorTick() * edge.direction;
     const bool majorTicks = edge.ticks && a.XMajorTickMark;
     const bool minorTicks = edge.ticks && a.XMinorTickMark;
     const int y = edge.edgeY;
 
-    for (int k = 0; k < s.major; ++k) {
-        const double xd = area.left + k * s.sx;
-        const int x = truncToInt(xd);
+    for (int k = 0; k < s.majors(); ++k) {
+        const double xd = s.major(k);
+        const int x = s.majorPixel(k);
         if (majorTicks) {
             axisLine(canvas, a.XMajorTickColor, {x, y}, {x, y + major});
         }
@@ -69,8 +60,8 @@ void drawEdge(gfx::Canvas& canvas, const gfx::Rect& area, const AxesLayout& layo
                    edge.labelTop);
         }
         if (minorTicks) {
-            for (int m = 1; m < s.minor; ++m) {
-                const int xm = truncToInt(x + m * s.mx);
+            for (int m = 1; m < s.minors(); ++m) {
+                const int xm = s.minorPixel(x, m);
                 axisLine(canvas, a.XMinorTickColor, {xm, y}, {xm, y + minor});
             }
         }
@@ -80,7 +71,7 @@ void drawEdge(gfx::Canvas& canvas, const gfx::Rect& area, const AxesLayout& layo
         axisLine(canvas, a.XMajorTickColor, {last, y}, {last, y + major});
     }
     if (edge.labels) {
-        const std::string text = labelText(s.major, a, window);
+        const std::string text = labelText(s.majors(), a, window);
         const int hw = layout.textWidth(text) / 2;
         xLabel(canvas, layout, a, text, last - hw, last + hw, edge.labelTop);
     }
@@ -92,17 +83,17 @@ void drawXGrid(gfx::Canvas& canvas, const gfx::Rect& band, const ChartAppearance
     if (!a.XGridMajor && !a.XGridMinor) {
         return;
     }
-    const XSteps s = stepsOf(band, a);
+    const AxisTicks s = ticksOf(band, a);
     const int t = band.top;
     const int b = band.bottom;
-    for (int k = 0; k < s.major; ++k) {
-        int x = truncToInt(band.left + k * s.sx);
+    for (int k = 0; k < s.majors(); ++k) {
+        int x = s.majorPixel(k);
         if (a.XGridMajor) {
             axisLine(canvas, a.XGridMajorColor, {x, t}, {x, b});
         }
-        for (int m = 1; m < s.minor; ++m) {
+        for (int m = 1; m < s.minors(); ++m) {
             // Each minor line steps on from the previous truncated one.
-            x = truncToInt(x + s.mx);
+            x = s.nextMinorPixel(x);
             if (a.XGridMinor) {
                 axisLine(canvas, a.XGridMinorColor, {x, t}, {x, b});
             }
@@ -115,7 +106,7 @@ void drawXGrid(gfx::Canvas& canvas, const gfx::Rect& band, const ChartAppearance
 
 void drawXTicksAndLabels(gfx::Canvas& canvas, const gfx::Rect& plotArea, const AxesLayout& layout,
                          const ChartAppearance& a, const XTickWindow& window) {
-    const XSteps s = stepsOf(plotArea, a);
+    const AxisTicks s = ticksOf(plotArea, a);
     const int major = layout.xMajorTick();
     const int th = layout.textHeight;
     drawEdge(canvas, plotArea, layout, a, window,

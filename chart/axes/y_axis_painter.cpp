@@ -1,24 +1,11 @@
 #include "chart/axes/y_axis_painter.h"
 
 #include "chart/axes/axis_lines.h"
+#include "chart/axes/axis_ticks.h"
 #include "chart/axes/pixel_math.h"
 
 namespace brennix::chart {
 namespace {
-
-struct YSteps {
-    int major;
-    int minor;
-    double sy;
-    double my;
-};
-
-YSteps stepsOf(const gfx::Rect& band, const ChartAppearance& a) {
-    YSteps s{majorSpacing(a.YSpacingMajor), minorSpacing(a.YSpacingMinor), 0, 0};
-    s.sy = static_cast<double>(band.bottom - band.top) / s.major;
-    s.my = s.sy / s.minor;
-    return s;
-}
 
 // A label whose box runs from top to bottom; x is the aligned edge.
 void label(gfx::Canvas& canvas, gfx::TextAlign align, int x, int boxLeft, int boxRight, int top,
@@ -28,9 +15,8 @@ void label(gfx::Canvas& canvas, gfx::TextAlign align, int x, int boxLeft, int bo
 }
 
 void leftSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layout,
-              const ChartAppearance& a, const YSteps& s) {
+              const ChartAppearance& a, const AxisTicks& s) {
     const int l = band.left;
-    const int t = band.top;
     const int r = band.right;
     const int b = band.bottom;
     const int major = layout.yMajorTick();
@@ -41,9 +27,9 @@ void leftSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layo
     const bool majorTicks = a.YTickLeft && a.YMajorTickMark;
     const bool minorTicks = a.YTickLeft && a.YMinorTickMark;
 
-    for (int k = 0; k < s.major; ++k) {
-        const double yd = t + k * s.sy;
-        const int y = truncToInt(yd);
+    for (int k = 0; k < s.majors(); ++k) {
+        const double yd = s.major(k);
+        const int y = s.majorPixel(k);
         if (majorTicks) {
             axisLine(canvas, a.YMajorTickColor, {l - major, y}, {l, y});
         }
@@ -55,8 +41,8 @@ void leftSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layo
                   truncToInt(yd - th / 2), truncToInt(yd + th / 2),
                   yTickText(a, layout.labelMaximum, k));
         }
-        for (int m = 1; m < s.minor; ++m) {
-            const int ym = truncToInt(y + m * s.my);
+        for (int m = 1; m < s.minors(); ++m) {
+            const int ym = s.minorPixel(y, m);
             if (minorTicks) {
                 axisLine(canvas, a.YMinorTickColor, {l - minor, ym}, {l, ym});
             }
@@ -78,8 +64,7 @@ void leftSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layo
 }
 
 void rightSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layout,
-               const ChartAppearance& a, const YSteps& s) {
-    const int t = band.top;
+               const ChartAppearance& a, const AxisTicks& s) {
     const int r = band.right;
     const int b = band.bottom;
     const int major = layout.yMajorTick();
@@ -90,9 +75,9 @@ void rightSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& lay
     const bool majorTicks = a.YTickRight && a.YMajorTickMark;
     const bool minorTicks = a.YTickRight && a.YMinorTickMark;
 
-    for (int k = 0; k < s.major; ++k) {
-        const double yd = t + k * s.sy;
-        const int y = truncToInt(yd);
+    for (int k = 0; k < s.majors(); ++k) {
+        const double yd = s.major(k);
+        const int y = s.majorPixel(k);
         if (majorTicks) {
             axisLine(canvas, a.YMajorTickColor, {r, y}, {r + major, y});
         }
@@ -102,8 +87,8 @@ void rightSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& lay
                   yTickText(a, layout.labelMaximum, k));
         }
         if (minorTicks) {
-            for (int m = 1; m < s.minor; ++m) {
-                const int ym = truncToInt(y + m * s.my);
+            for (int m = 1; m < s.minors(); ++m) {
+                const int ym = s.minorPixel(y, m);
                 axisLine(canvas, a.YMinorTickColor, {r, ym}, {r + minor, ym});
             }
         }
@@ -121,7 +106,7 @@ void rightSide(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& lay
 
 void drawYAxis(gfx::Canvas& canvas, const gfx::Rect& band, const AxesLayout& layout,
                const ChartAppearance& a) {
-    const YSteps s = stepsOf(band, a);
+    const AxisTicks s(band.top, band.bottom, a.YSpacingMajor, a.YSpacingMinor);
     leftSide(canvas, band, layout, a, s);
     rightSide(canvas, band, layout, a, s);
 }

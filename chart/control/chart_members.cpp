@@ -8,6 +8,7 @@
 
 #include "chart/control/chart_ctrl.h"
 #include "chart/control/chart_messages.h"
+#include "chart/control/persisted_order.h"
 
 namespace brennix::chart {
 namespace {
@@ -162,27 +163,7 @@ const com::MemberTable& CChartCtrl::table() {
             .method("PlotCharts", &C::PlotCharts, {"Data"})
             .stockEvents();
 
-        std::vector<com::PersistItem> order{
-            "BkColor",          "PlotAreaColor",   "PlotNum",         "PlotMode",
-            "UpdateMode",       "HistoryLength",   "FormatClass",     "Format",
-            "XAxisFormatClass", "XAxisFormat",     "TimeInterval",    "TimeBase0",
-            "TimeBase1",        "TimeBase2",       "ScaleMinimum",    "ScaleMaximum",
-            "YMajorTickMark",   "YMinorTickMark",  "YMajorTickColor", "YMinorTickColor",
-            "YTickLeft",        "YTickRight",      "YLabelLeft",      "YLabelRight",
-            "YSpacingMajor",    "YSpacingMinor",   "YLabelColor",     "YGridMajorColor",
-            "YGridMinorColor",  "YGridMajor",      "YGridMinor",      "XTickBottom",
-            "XTickAbove",       "XLabelBottom",    "XLabelAbove",     "XSpacingMajor",
-            "XSpacingMinor",    "XGridMajorColor", "XGridMinorColor", "XGridMajor",
-            "XGridMinor",       "XMajorTickMark",  "XMinorTickMark",  "XMajorTickColor",
-            "XMinorTickColor",  "ViewNum",         "StartNum",        "XLabelColor"};
-        for (const char* family : {"LineStyle", "LineWidth", "PointStyle", "Interp", "FillBase",
-                                   "LineColor", "PointColor", "FillColor"}) {
-            for (int plot = 1; plot <= kPlots; ++plot) {
-                const std::string name = family + std::to_string(plot);
-                order.emplace_back(name.c_str());
-            }
-        }
-        b.persistOrder(std::move(order));
+        b.persistOrder(persistedOrder(PersistedSet::Chart));
         return b.build();
     }();
     return members;

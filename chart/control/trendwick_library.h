@@ -17,6 +17,12 @@ inline constexpr std::string_view kChartTypeName = "Chart Control 1.0";
 inline constexpr std::string_view kChartDispatchId = "{27F9B3E8-7379-11D4-A691-0050BAA83CEA}";
 inline constexpr std::string_view kChartEventsId = "{27F9B3E9-7379-11D4-A691-0050BAA83CEA}";
 
+inline constexpr std::string_view kGraphProgId = "TRENDWICK.GraphCtrl.1";
+inline constexpr std::string_view kGraphClassId = "{27F9B3E6-7379-11D4-A691-0050BAA83CEA}";
+inline constexpr std::string_view kGraphTypeName = "Graph Control 1.0";
+inline constexpr std::string_view kGraphDispatchId = "{27F9B3E4-7379-11D4-A691-0050BAA83CEA}";
+inline constexpr std::string_view kGraphEventsId = "{27F9B3E5-7379-11D4-A691-0050BAA83CEA}";
+
 com::ControlLibrary& library();
 
 }  // namespace brennix::chart

@@ -7,6 +7,7 @@
 #include "chart/history/chart_x_axis.h"
 #include "chart/history/visible_trace.h"
 #include "chart/render/column_cover.h"
+#include "chart/render/crowded_column.h"
 #include "chart/render/trace_painter.h"
 
 namespace brennix::chart {
@@ -26,7 +27,8 @@ class TraceWalk {
           axis_(band.left, band.right, history.startNum(), history.viewNum()),
           painter_(canvas, band, style, YScale(max, min, band.top, band.bottom)),
           length_(history.ringLength()),
-          windowFirst_(std::max<std::int64_t>(history.startNum(), 0)) {
+          windowFirst_(std::max<std::int64_t>(history.startNum(), 0)),
+          style_(style) {
         painter_.batchColumns(true);
     }
 
@@ -88,6 +90,15 @@ class TraceWalk {
                 continue;
             }
             draw(run, s, x);
+            if (keepFrom > next && !trace_.cursor.firstIn(keepFrom, columnEnd)) {
+                if (CrowdedColumn* crowded = crowdedColumn()) {
+                    painter_.flush();
+                    crowded->paint(canvas_, x, run.cellAt(keepFrom, length_));
+                    painter_.setPrevious(x, valueAt(run, columnEnd));
+                    s = columnEnd + 1;
+                    continue;
+                }
+            }
             if (keepFrom > next) {
                 painter_.setPrevious(x, valueAt(run, keepFrom - 1));
                 next = keepFrom;
@@ -212,6 +223,19 @@ class TraceWalk {
         return true;
     }
 
+    // The stamps of a crowded column; nothing where the surface cannot have
+    // them made, and such columns are drawn point by point.
+    CrowdedColumn* crowdedColumn() {
+        if (!crowded_) {
+            std::vector<double> values(static_cast<std::size_t>(length_));
+            for (std::int32_t cell = 0; cell < length_; ++cell) {
+                values[static_cast<std::size_t>(cell)] = history_.sampleAt(plot_, cell);
+            }
+            crowded_ = CrowdedColumn::make(canvas_, band_, style_, painter_.scale(), values);
+        }
+        return crowded_->get();
+    }
+
     ColumnCover& coverFor(std::int32_t pivot) {
         if (!cover_ || cover_->pivot() != pivot) {
             cover_.emplace(joins_, band_.top, band_.bottom, pivot);
@@ -233,6 +257,8 @@ class TraceWalk {
     std::optional<ColumnCover> cover_;
     std::optional<std::optional<gfx::Rect>> cursorArea_;
     std::optional<Wash> wash_;
+    PlotStyle style_;
+    std::optional<std::unique_ptr<CrowdedColumn>> crowded_;
 };
 
 }  // namespace

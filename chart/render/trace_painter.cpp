@@ -78,6 +78,33 @@ void TracePainter::setPrevious(int x, double value) {
     previous_ = Pixel{x, scale_.row(value)};
 }
 
+TracePainter::Parts TracePainter::partsOf(std::int64_t fromRow, std::int64_t y) const {
+    Parts parts;
+    if (!scale_.inBand(y)) {
+        return parts;
+    }
+    const bool joins = style_.Interp >= IP_Direct && style_.Interp <= IP_YX;
+    parts.fill = joins && style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity;
+    parts.line = joins && scale_.inBand(fromRow);
+    parts.marker = style_.PointStyle != PS_None;
+    return parts;
+}
+
+void TracePainter::drawPart(Part part, int fromX, std::int64_t fromRow, int x, int y) {
+    const Pixel from{fromX, fromRow};
+    switch (part) {
+        case Part::Fill:
+            fill(from, x, y);
+            break;
+        case Part::Line:
+            line(from, x, y);
+            break;
+        case Part::Marker:
+            marker(x, y);
+            break;
+    }
+}
+
 bool TracePainter::point(int x, double value) {
     const std::int64_t row = scale_.row(value);
     const bool drawn = scale_.inBand(row);
@@ -86,14 +113,14 @@ bool TracePainter::point(int x, double value) {
     }
     if (drawn) {
         const int y = static_cast<int>(row);
-        const bool joins = style_.Interp >= IP_Direct && style_.Interp <= IP_YX;
-        if (joins && style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity) {
+        const Parts parts = partsOf(previous_->y, row);
+        if (parts.fill) {
             fill(*previous_, x, y);
         }
-        if (joins && scale_.inBand(previous_->y)) {
+        if (parts.line) {
             line(*previous_, x, y);
         }
-        if (style_.PointStyle != PS_None) {
+        if (parts.marker) {
             marker(x, y);
         }
     }

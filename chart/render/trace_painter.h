@@ -31,6 +31,18 @@ class TracePainter {
     // Draws the point at column x for value; returns whether it lay in the band.
     bool point(int x, double value);
 
+    // The parts a point at row y joined on to a point at fromRow draws, in
+    // drawing order; for callers that compose the draws of many points.
+    struct Parts {
+        bool fill = false;
+        bool line = false;
+        bool marker = false;
+    };
+    Parts partsOf(std::int64_t fromRow, std::int64_t y) const;
+    enum class Part { Fill, Line, Marker };
+    // One part of the point at (x, y) joined on to (fromX, fromRow).
+    void drawPart(Part part, int fromX, std::int64_t fromRow, int x, int y);
+
     // With batching on, thin solid lines that stay in one column are held
     // and drawn as one line when the trace leaves the column, draws anything
     // else or flush() is called: the same pixels for a fraction of the calls

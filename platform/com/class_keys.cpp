@@ -118,6 +118,10 @@ void writeEntry(KeyWriter& out, const ClassEntry& entry, const ClassId& id,
     out.set(classKey + "\\InprocServer32", "ThreadingModel", "Apartment");
     out.set(classKey + "\\ProgID", "", entry.progId);
     out.create(classKey + "\\Control");
+    if (entry.miscStatus != 0) {
+        out.set(classKey + "\\MiscStatus", "", "0");
+        out.set(classKey + "\\MiscStatus\\1", "", std::to_string(entry.miscStatus));
+    }
     if (entry.typeLibrary.empty()) {
         return;
     }
@@ -143,6 +147,18 @@ void writeEntry(KeyWriter& out, const ClassEntry& entry, const ClassId& id,
             out.set(interfaceKey + "\\TypeLib", "Version", version);
         }
     }
+}
+
+void writePageClass(KeyWriter& out, const PageClassEntry& page, const ClassId& id,
+                    const std::string& libraryFile) {
+    const std::string clsid = id.toString();
+    out.set(page.progId, "", page.typeName);
+    out.set(page.progId + "\\CLSID", "", clsid);
+    const std::string classKey = "CLSID\\" + clsid;
+    out.set(classKey, "", page.typeName);
+    out.set(classKey + "\\InprocServer32", "", libraryFile);
+    out.set(classKey + "\\InprocServer32", "ThreadingModel", "Apartment");
+    out.set(classKey + "\\ProgID", "", page.progId);
 }
 
 void writeTypeLibrary(KeyWriter& out, const TypeLibraryInfo& typeLibrary,
@@ -253,6 +269,18 @@ Status removeAll(const ControlLibrary& library) {
                 "the keys of " + entry.progId + " could not be removed: " + storeProblem(rc));
         }
     }
+    for (const auto& page : library.pageClasses()) {
+        auto id = ClassId::parse(page.classId);
+        if (!id) {
+            continue;
+        }
+        LONG rc = removeEntry(ClassEntry{page.classId, page.progId, page.typeName, {}}, *id);
+        if (rc != ERROR_SUCCESS) {
+            return classFailure(
+                Error::StoreFailure,
+                "the keys of " + page.progId + " could not be removed: " + storeProblem(rc));
+        }
+    }
     LONG rc = removeTypeLibrary(library.typeLibrary());
     if (rc != ERROR_SUCCESS) {
         return classFailure(Error::StoreFailure, "the type library keys of " + library.name() +
@@ -273,6 +301,16 @@ Status writeClassKeys(const ControlLibrary& library, const std::string& libraryF
         }
         ids.push_back(id);
     }
+    std::vector<ClassId> pageIds;
+    for (const auto& page : library.pageClasses()) {
+        auto parsed = ClassId::parse(page.classId);
+        if (!parsed || !plainName(page.progId)) {
+            return classFailure(Error::InvalidArgument, "the page class \"" + page.classId +
+                                                            "\" (\"" + page.progId +
+                                                            "\") cannot be registered");
+        }
+        pageIds.push_back(*parsed);
+    }
     const auto& typeLibrary = library.typeLibrary();
     if (!typeLibrary.libId.empty() && !ClassId::parse(typeLibrary.libId)) {
         return classFailure(Error::InvalidArgument,
@@ -285,6 +323,9 @@ Status writeClassKeys(const ControlLibrary& library, const std::string& libraryF
     KeyWriter out;
     for (std::size_t i = 0; i < ids.size(); ++i) {
         writeEntry(out, library.classes()[i], ids[i], library.typeLibrary(), libraryFile);
+    }
+    for (std::size_t i = 0; i < pageIds.size(); ++i) {
+        writePageClass(out, library.pageClasses()[i], pageIds[i], libraryFile);
     }
     writeTypeLibrary(out, library.typeLibrary(), libraryFile);
     if (!out.ok()) {

@@ -8,10 +8,12 @@
 //     InprocServer32         @ = library file, ThreadingModel = Apartment
 //     ProgID                 @ = ProgID
 //     Control
+//     MiscStatus             @ = "0", 1\@ = the status flags, where a class has any
 //     TypeLib                @ = {libid} where known, Name = type library
 //     Version                @ = type library version
 //   Interface\{iid}          @ = _DName / _DNameEvents, TypeLib\@ = {libid}
 //   TypeLib\{libid}\1.0      @ = type library name, 0\win32\@ = library file
+//   <page ProgID>, CLSID\{page clsid}   as a class, without Control, TypeLib and Version
 
 #include <string>
 #include <string_view>

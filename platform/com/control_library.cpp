@@ -65,6 +65,11 @@ ClassEntry ClassEntry::inTypeLibrary(std::string name) && {
     return std::move(*this);
 }
 
+ClassEntry ClassEntry::withMiscStatus(std::uint32_t flags) && {
+    miscStatus = flags;
+    return std::move(*this);
+}
+
 std::string ClassEntry::coclassName() const {
     constexpr std::string_view kPrefix = "_D";
     std::string_view name = dispatchName;
@@ -86,8 +91,12 @@ ControlLibrary::ControlLibrary(std::string name, std::vector<ClassEntry> classes
     : name_(std::move(name)), classes_(std::move(classes)) {}
 
 ControlLibrary::ControlLibrary(std::string name, TypeLibraryInfo typeLibrary,
-                               std::vector<ClassEntry> classes)
-    : name_(std::move(name)), typeLibrary_(std::move(typeLibrary)), classes_(std::move(classes)) {
+                               std::vector<ClassEntry> classes,
+                               std::vector<PageClassEntry> pageClasses)
+    : name_(std::move(name)),
+      typeLibrary_(std::move(typeLibrary)),
+      classes_(std::move(classes)),
+      pageClasses_(std::move(pageClasses)) {
     for (auto& entry : classes_) {
         if (entry.typeLibrary.empty()) {
             entry.typeLibrary = typeLibrary_.name;

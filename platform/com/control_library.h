@@ -37,6 +37,8 @@ struct ClassEntry {
     std::string typeLibrary{};   // "TRENDWICKLib"
     std::string dispatchId{};
     std::string eventsId{};
+    // The miscellaneous status flags its class key records (misc_status); 0: none.
+    std::uint32_t miscStatus = 0;
 
     template <class T>
     static ClassEntry of(std::string classId, std::string progId, std::string typeName) {
@@ -50,6 +52,7 @@ struct ClassEntry {
     ClassEntry withInterfaces(std::string dispatch, std::string events,
                               std::string dispatchIid = {}, std::string eventsIid = {}) &&;
     ClassEntry inTypeLibrary(std::string name) &&;
+    ClassEntry withMiscStatus(std::uint32_t flags) &&;
 
     // The name the type library gives the class: the dispatch interface's
     // name without its "_D" ("Chart"); empty without a dispatch interface.
@@ -57,6 +60,23 @@ struct ClassEntry {
     // "TRENDWICKLib.Chart", which creates the same class as the programmatic
     // identifier; empty without a type library or a dispatch interface.
     std::string typeLibraryAlias() const;
+};
+
+// Miscellaneous status flags of a control class, as its class key holds them.
+namespace misc_status {
+inline constexpr std::uint32_t RecomposeOnResize = 0x1;
+inline constexpr std::uint32_t CannotLinkInside = 0x10;
+inline constexpr std::uint32_t InsideOut = 0x80;
+inline constexpr std::uint32_t ActivateWhenVisible = 0x100;
+inline constexpr std::uint32_t SetClientSiteFirst = 0x20000;
+}  // namespace misc_status
+
+// A property-page class a library serves, registered with its controls so
+// that hosts can find the pages the controls list.
+struct PageClassEntry {
+    std::string classId;  // "{...}"
+    std::string progId;
+    std::string typeName;
 };
 
 // The type library of a control library, as it is registered.
@@ -98,11 +118,13 @@ class ControlLibrary {
   public:
     ControlLibrary(std::string name, std::vector<ClassEntry> classes);
     // Classes without a type library of their own are in `typeLibrary`.
-    ControlLibrary(std::string name, TypeLibraryInfo typeLibrary, std::vector<ClassEntry> classes);
+    ControlLibrary(std::string name, TypeLibraryInfo typeLibrary, std::vector<ClassEntry> classes,
+                   std::vector<PageClassEntry> pageClasses = {});
 
     const std::string& name() const { return name_; }
     const TypeLibraryInfo& typeLibrary() const { return typeLibrary_; }
     const std::vector<ClassEntry>& classes() const { return classes_; }
+    const std::vector<PageClassEntry>& pageClasses() const { return pageClasses_; }
 
     // Registering twice is harmless; a class identifier or programmatic
     // identifier that another library holds is AlreadyRegistered, and then
@@ -122,6 +144,7 @@ class ControlLibrary {
     std::string name_;
     TypeLibraryInfo typeLibrary_;
     std::vector<ClassEntry> classes_;
+    std::vector<PageClassEntry> pageClasses_;
     int locks_ = 0;
     int serverLocks_ = 0;
 };

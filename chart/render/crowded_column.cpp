@@ -1,0 +1,237 @@
+#include "chart/render/crowded_column.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "chart/render/trace_painter.h"
+#include "platform/gfx/raster_canvas.h"
+
+namespace brennix::chart {
+
+// Which rows of each contested scratch column a composition has taken: a
+// union-find of "next row not taken", reset in constant time by an epoch.
+class CrowdedColumn::Claims {
+  public:
+    Claims(int columns, int rows)
+        : rows_(rows),
+          next_(static_cast<std::size_t>(columns) * (rows + 1)),
+          epoch_(next_.size(), 0) {}
+
+    void reset() { ++current_; }
+
+    // Takes rows first .. last of column, calling take(a, b) for each run of
+    // rows nobody took before.
+    template <typename Take>
+    void claim(int column, int first, int last, Take&& take) {
+        first = std::max(first, 0);
+        last = std::min(last, rows_ - 1);
+        const std::size_t base = static_cast<std::size_t>(column) * (rows_ + 1);
+        int row = find(base, first);
+        while (row <= last) {
+            const int start = row;
+            do {
+                set(base, row, row + 1);
+                ++row;
+            } while (row <= last && find(base, row) == row);
+            take(start, row - 1);
+            row = find(base, row);
+        }
+    }
+
+  private:
+    int parent(std::size_t base, int row) const {
+        const std::size_t i = base + static_cast<std::size_t>(row);
+        return epoch_[i] == current_ ? next_[i] : row;
+    }
+    void set(std::size_t base, int row, int to) {
+        const std::size_t i = base + static_cast<std::size_t>(row);
+        next_[i] = to;
+        epoch_[i] = current_;
+    }
+    int find(std::size_t base, int row) {
+        int root = row;
+        while (root < rows_ && parent(base, root) != root) {
+            root = parent(base, root);
+        }
+        while (row != root) {
+            const int up = parent(base, row);
+            set(base, row, root);
+            row = up;
+        }
+        return root;
+    }
+
+    int rows_;
+    std::vector<int> next_;
+    std::vector<std::uint32_t> epoch_;
+    std::uint32_t current_ = 1;
+};
+
+namespace {
+
+using Run = CrowdedColumn::Run;
+
+// Draws each distinct part once on the scratch surface and reads it back.
+class StampMaker {
+  public:
+    StampMaker(gfx::Canvas& target, const PlotStyle& style, const YScale& scale, int margin)
+        : margin_(margin),
+          scratch_({2 * margin + 1, target.size().cy}),
+          painter_(scratch_, {margin, scale.top(), margin + 1, scale.bottom()}, style, scale) {
+        scratch_.bitmap() = gfx::Bitmap(2 * margin + 1, target.size().cy, kUntouched);
+        // Dashes paint their gaps in the background, so it must be the target's.
+        const gfx::ColorRef background = target.setBackgroundColor(0);
+        target.setBackgroundColor(background);
+        scratch_.setBackgroundColor(background);
+        const gfx::BackgroundMode mode = target.setBackgroundMode(gfx::BackgroundMode::Opaque);
+        target.setBackgroundMode(mode);
+        scratch_.setBackgroundMode(mode);
+    }
+
+    // The pixels of one part, found within reach of rows lo .. hi and of
+    // the column it is drawn at.
+    std::vector<Run> stamp(TracePainter::Part part, std::int64_t fromRow, int y, int lo, int hi,
+                           int reach) {
+        painter_.drawPart(part, margin_, fromRow, margin_, y);
+        painter_.flush();
+        std::vector<Run> runs;
+        gfx::Bitmap& bitmap = scratch_.bitmap();
+        lo = std::max(lo - reach, 0);
+        hi = std::min(hi + reach, bitmap.height() - 1);
+        const int left = std::max(margin_ - reach, 0);
+        const int right = std::min(margin_ + reach, bitmap.width() - 1);
+        for (int column = left; column <= right; ++column) {
+            for (int row = lo; row <= hi; ++row) {
+                const gfx::Pixel p = bitmap.pixel(column, row);
+                if (p == kUntouched) {
+                    continue;
+                }
+                if (!runs.empty() && runs.back().column == column && runs.back().last + 1 == row &&
+                    runs.back().pixel == p) {
+                    runs.back().last = row;
+                } else {
+                    runs.push_back({column, row, row, p});
+                }
+                bitmap.setPixel(column, row, kUntouched);
+            }
+        }
+        return runs;
+    }
+
+    int origin() const { return margin_; }
+    int width() const { return 2 * margin_ + 1; }
+    int height() const { return scratch_.bitmap().height(); }
+
+  private:
+    // Drawing writes opaque pixels only, so this is never a drawn one.
+    static constexpr gfx::Pixel kUntouched = 0;
+
+    int margin_;
+    gfx::RasterCanvas scratch_;
+    TracePainter painter_;
+};
+
+std::int64_t key(std::int64_t a, std::int64_t b) {
+    return (a << 32) ^ (b & 0xFFFFFFFF);
+}
+
+}  // namespace
+
+CrowdedColumn::~CrowdedColumn() = default;
+
+std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gfx::Rect& band,
+                                                   const PlotStyle& style, const YScale& scale,
+                                                   std::span<const double> values) {
+    if (dynamic_cast<gfx::RasterCanvas*>(&target) == nullptr || values.empty() ||
+        target.size().cy < 1) {
+        return nullptr;
+    }
+    std::unique_ptr<CrowdedColumn> column(new CrowdedColumn());
+    // How far from its points a part can paint: the marker's 5 x 5 box, the
+    // line pen's half width, each with a pixel to spare.
+    const int lineReach = std::max<int>(style.LineWidth, 1) / 2 + 2;
+    const int margin = std::max(lineReach, 4);
+    StampMaker maker(target, style, scale, margin);
+    column->origin_ = maker.origin();
+
+    std::vector<std::int64_t> rows(values.size());
+    std::transform(values.begin(), values.end(), rows.begin(),
+                   [&](double v) { return scale.row(v); });
+    // A probe painter decides the parts exactly as the trace's own does.
+    const TracePainter parts(target, band, style, scale);
+    const int base = scale.fillBase(style.FillBase);
+    std::unordered_map<std::int64_t, std::int32_t> fills;
+    std::unordered_map<std::int64_t, std::int32_t> lines;
+    std::unordered_map<std::int64_t, std::int32_t> markers;
+    const auto stampOf = [&](std::unordered_map<std::int64_t, std::int32_t>& known, std::int64_t k,
+                             TracePainter::Part part, std::int64_t from, int y, int lo, int hi,
+                             int reach) {
+        auto [it, fresh] = known.try_emplace(k, static_cast<std::int32_t>(column->stamps_.size()));
+        if (fresh) {
+            column->stamps_.push_back(maker.stamp(part, from, y, lo, hi, reach));
+        }
+        return it->second;
+    };
+    column->cells_.resize(rows.size());
+    for (std::size_t c = 0; c < rows.size(); ++c) {
+        const std::int64_t from = rows[c == 0 ? rows.size() - 1 : c - 1];
+        const std::int64_t to = rows[c];
+        const TracePainter::Parts drawn = parts.partsOf(from, to);
+        const int y = static_cast<int>(std::clamp<std::int64_t>(to, scale.top(), scale.bottom()));
+        CellStamps& cell = column->cells_[c];
+        if (drawn.fill) {
+            const int cp = scale.clampRow(from);
+            cell.fill = stampOf(fills, key(cp, y), TracePainter::Part::Fill, cp, y,
+                                std::min({cp, y, base}), std::max({cp, y, base}), 2);
+        }
+        if (drawn.line) {
+            const int fp = static_cast<int>(from);
+            cell.line = stampOf(lines, key(fp, y), TracePainter::Part::Line, fp, y, std::min(fp, y),
+                                std::max(fp, y), lineReach);
+        }
+        if (drawn.marker) {
+            cell.marker = stampOf(markers, y, TracePainter::Part::Marker, y, y, y, y, 3);
+        }
+    }
+    column->claims_ = std::make_unique<Claims>(maker.width(), maker.height());
+    column->claims_->reset();
+    for (std::size_t c = 0; c < column->cells_.size(); ++c) {
+        for (std::int32_t stamp :
+             {column->cells_[c].fill, column->cells_[c].line, column->cells_[c].marker}) {
+            column->reach_ += column->claim(stamp, 0, nullptr);
+        }
+    }
+    return column;
+}
+
+std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas) {
+    if (stamp < 0) {
+        return 0;
+    }
+    std::int64_t taken = 0;
+    for (const Run& run : stamps_[static_cast<std::size_t>(stamp)]) {
+        claims_->claim(run.column, run.first, run.last, [&](int a, int b) {
+            taken += b - a + 1;
+            if (canvas != nullptr) {
+                const int cx = x + run.column - origin_;
+                canvas->fillRect({cx, a, cx + 1, b + 1}, gfx::toColorRef(run.pixel));
+            }
+        });
+    }
+    return taken;
+}
+
+void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell) {
+    const auto length = static_cast<std::int64_t>(cells_.size());
+    claims_->reset();
+    std::int64_t taken = 0;
+    // Latest draw first: the cell before firstCell, its marker, line, fill.
+    for (std::int64_t i = length - 1; i >= 0 && taken < reach_; --i) {
+        const CellStamps& cell = cells_[static_cast<std::size_t>((firstCell + i) % length)];
+        taken += claim(cell.marker, x, &canvas);
+        taken += claim(cell.line, x, &canvas);
+        taken += claim(cell.fill, x, &canvas);
+    }
+}
+
+}  // namespace brennix::chart
