@@ -41,11 +41,11 @@ com::AboutInfo CKnobCtrl::about() const {
 
 void CKnobCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
     const gfx::TextMetrics text = useFont(canvas);
-    drawPanel(canvas, bounds, text);
+    drawPanel(canvas, bounds);
     if (m_digitDisplay) {
         drawDigitBox(canvas, bounds, text);
     }
-    const gfx::Rect area = contentArea(bounds, text, text.height + 10);
+    const gfx::Rect area = contentArea(bounds, text);
     if (m_patternType != 0) {
         return;
     }

@@ -26,8 +26,7 @@ gfx::TextMetrics CScaleInstrument::fontMetrics() {
     return metrics_->second;
 }
 
-void CScaleInstrument::drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds,
-                                 const gfx::TextMetrics& /*text*/) {
+void CScaleInstrument::drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds) {
     canvas.fillRect(bounds, translateColor(backColor()));
     if (m_border) {
         canvas.drawEdge(bounds, gfx::EdgeStyle::Bump);
@@ -42,14 +41,14 @@ void CScaleInstrument::drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds,
     }
 }
 
-gfx::Rect CScaleInstrument::contentArea(const gfx::Rect& bounds, const gfx::TextMetrics& text,
-                                        int digitBoxHeight) const {
+gfx::Rect CScaleInstrument::contentArea(const gfx::Rect& bounds,
+                                        const gfx::TextMetrics& text) const {
     gfx::Rect a{bounds.left + 3, bounds.top + 6, bounds.right - 3, bounds.bottom - 3};
     if (!caption().empty()) {
         a.top += text.height;
     }
     if (m_digitDisplay) {
-        a.bottom -= digitBoxHeight;
+        a.bottom -= text.height + 10;
     }
     return a;
 }

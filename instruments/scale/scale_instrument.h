@@ -63,13 +63,12 @@ class CScaleInstrument : public com::Control {
     CScaleInstrument() = default;
 
     // The background, the frame when Border is set and the caption.
-    void drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds, const gfx::TextMetrics& text);
+    void drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds);
     // The framed box at the bottom showing Value, over a band of BackColor.
     void drawDigitBox(gfx::Canvas& canvas, const gfx::Rect& bounds, const gfx::TextMetrics& text);
     // The area the instrument lies in, below the caption and above the
     // digit box.
-    gfx::Rect contentArea(const gfx::Rect& bounds, const gfx::TextMetrics& text,
-                          int digitBoxHeight) const;
+    gfx::Rect contentArea(const gfx::Rect& bounds, const gfx::TextMetrics& text) const;
     // Text clipped to box, with the reference point the alignment implies.
     void drawClippedText(gfx::Canvas& canvas, const gfx::Rect& box, gfx::TextAlign align,
                          const std::string& text);

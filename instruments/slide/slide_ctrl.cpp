@@ -26,7 +26,7 @@ com::AboutInfo CSlideCtrl::about() const {
 }
 
 Tube CSlideCtrl::tubeIn(const gfx::Rect& bounds, const gfx::TextMetrics& text) const {
-    return Tube::inArea(contentArea(bounds, text, text.height + 10));
+    return Tube::inArea(contentArea(bounds, text));
 }
 
 Tube CSlideCtrl::clientTube() {
@@ -36,7 +36,7 @@ Tube CSlideCtrl::clientTube() {
 
 void CSlideCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
     const gfx::TextMetrics text = useFont(canvas);
-    drawPanel(canvas, bounds, text);
+    drawPanel(canvas, bounds);
     if (m_digitDisplay) {
         drawDigitBox(canvas, bounds, text);
     }
