@@ -1,5 +1,6 @@
 #include "platform/gfx/ellipse_path.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,37 +17,39 @@ struct Doubled {
 };
 
 // One quadrant from the top (x smallest) to the right end (y smallest).
+// The walk starts at the right end and moves up, up-left or left to the
+// neighbour nearest the curve (the smaller |f|), deciding by the sign of f at
+// the diagonal neighbour first. It ends where it would cross the vertical
+// axis, which on tall thin boxes is below the top row.
 void traceQuadrant(std::int64_t a, std::int64_t b, std::vector<Doubled>& q) {
     const std::int64_t a2 = a * a;
     const std::int64_t b2 = b * b;
     auto f = [&](std::int64_t x, std::int64_t y) { return b2 * x * x + a2 * y * y - a2 * b2; };
-    const std::int64_t y0 = b & 1;
-    std::int64_t x = a & 1;
-    std::int64_t y = b;
+    const std::int64_t x0 = a & 1;
+    std::int64_t x = a;
+    std::int64_t y = b & 1;
     q.clear();
     q.push_back({x, y});
-    // Flat part: one pixel per column.
-    while (x < a && b2 * x < a2 * y) {
-        const bool outside = f(x + 2, y - 1) > 0;
-        x += 2;
-        if (outside && y > y0) {
-            y -= 2;
+    while (true) {
+        const std::int64_t diagonal = f(x - 2, y + 2);
+        std::int64_t nx = x - 2;
+        std::int64_t ny = y + 2;
+        if (diagonal < 0) {
+            // On the middle column of an even box up and up-left are one pixel.
+            if (x - 2 < x0 || std::abs(f(x, y + 2)) < -diagonal) {
+                nx = x;
+            }
+        } else if (diagonal > 0 && std::abs(f(x - 2, y)) < diagonal) {
+            ny = y;
         }
-        q.push_back({x, y});
-    }
-    // Steep part: one pixel per row.
-    while (y > y0) {
-        const bool inside = f(x + 1, y - 2) < 0;
-        y -= 2;
-        if (inside && x < a) {
-            x += 2;
+        if (nx < x0 || ny > b) {
+            break;
         }
+        x = nx;
+        y = ny;
         q.push_back({x, y});
     }
-    while (x < a) {
-        x += 2;
-        q.push_back({x, y});
-    }
+    std::reverse(q.begin(), q.end());
 }
 
 }  // namespace
@@ -107,6 +110,9 @@ bool traceEllipse(const Rect& box, EllipseOutline& out) {
     out.rows.reserve(static_cast<std::size_t>(h));
     for (int i = 0; i < h; ++i) {
         const auto row = static_cast<std::size_t>(i);
+        if (outer[row] < 0) {
+            continue;  // above or below a tall thin outline
+        }
         out.rows.push_back({box.top + i, static_cast<int>((cx2 - outer[row]) / 2),
                             static_cast<int>((cx2 - inner[row]) / 2),
                             static_cast<int>((cx2 + inner[row]) / 2),

@@ -1,6 +1,6 @@
 #pragma once
-// The 1-pixel outline of the ellipse inscribed in a pixel box, traced by the
-// integer midpoint method over one quadrant and mirrored, and the pieces of
+// The 1-pixel outline of the ellipse inscribed in a pixel box, traced over one
+// quadrant by choosing the neighbour nearest the curve and mirrored, and the pieces of
 // it that arcs and pies use.
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 
 namespace brennix::gfx {
 
-// Per row of the box: the outline pixels on the left run from outerLeft to
+// Per row the outline crosses: its pixels on the left run from outerLeft to
 // innerLeft and on the right from innerRight to outerRight (inclusive).
 struct EllipseRow {
     int y = 0;
@@ -24,7 +24,7 @@ struct EllipseOutline {
     // Outline pixels counter-clockwise on screen, starting at the right end
     // of the middle row; no pixel repeats.
     std::vector<Point> chain;
-    std::vector<EllipseRow> rows;  // top to bottom
+    std::vector<EllipseRow> rows;  // top to bottom; tall thin boxes leave out their ends
 };
 
 // Boxes wider or higher than this are not traced (the arithmetic is exact

@@ -33,6 +33,8 @@ class PenPainter {
 
     bool isNull() const { return mode_ == Mode::Null; }
     bool isWide() const { return mode_ == Mode::Wide; }
+    // Whether every pixel of a path gets the pen's or the gap colour.
+    bool coversPath() const { return mode_ == Mode::Solid || mode_ == Mode::Wide || paintGaps_; }
     int width() const { return width_; }
 
     void beginFigure() { phase_ = 0; }

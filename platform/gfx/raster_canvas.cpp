@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "platform/gfx/line_stepper.h"
@@ -181,7 +182,8 @@ void RasterCanvas::ellipse(const Rect& box) {
     RasterTarget t(bitmap_);
     if (brushSolid_) {
         for (const EllipseRow& row : outline_.rows) {
-            if (painter().isNull()) {
+            // Gaps of a transparent pattern show the brush under the outline.
+            if (painter().isNull() || !painter().coversPath()) {
                 t.span(row.y, row.outerLeft, row.outerRight + 1, brushPixel_);
             } else {
                 t.span(row.y, row.innerLeft + 1, row.innerRight, brushPixel_);
@@ -246,9 +248,26 @@ void RasterCanvas::polygon(std::span<const Point> points) {
     closedPath(points);
 }
 
+namespace {
+
+// A side given the wrong way round covers the pixels after its lower end up
+// to and including its upper one: the exclusive edge stays on the far side.
+void orderSide(int& low, int& high) {
+    if (high < low) {
+        const int from = high;
+        high = low == std::numeric_limits<int>::max() ? low : low + 1;
+        low = from == std::numeric_limits<int>::max() ? from : from + 1;
+    }
+}
+
+}  // namespace
+
 void RasterCanvas::fillRect(const Rect& r, ColorRef color) {
+    Rect f = r;
+    orderSide(f.left, f.right);
+    orderSide(f.top, f.bottom);
     RasterTarget t(bitmap_);
-    t.fill(r.normalized(), pixelOf(color));
+    t.fill(f, pixelOf(color));
 }
 
 void RasterCanvas::setPixel(Point p, ColorRef color) {
