@@ -85,6 +85,13 @@ PaintMessageScope::~PaintMessageScope() {
     }
 }
 
+void showPaintMessagesNow() {
+    Queue& q = queue();
+    while (!q.open && !q.waiting.empty()) {
+        deliver();
+    }
+}
+
 std::size_t paintMessagesOutstanding() {
     const Queue& q = queue();
     return q.waiting.size() + (q.open ? 1 : 0);

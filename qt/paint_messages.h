@@ -30,4 +30,8 @@ class PaintMessageScope {
 // Messages posted from paints that are waiting or open now.
 std::size_t paintMessagesOutstanding();
 
+// Shows the waiting messages at once, for a host about to end without
+// running its event loop again (unless one is open already).
+void showPaintMessagesNow();
+
 }  // namespace brennix::qt

@@ -8,6 +8,7 @@
 #include "tests/qt/hosting_fixture.h"
 #include "ui_chart_form.h"
 #include "ui_designed_chart_form.h"
+#include "ui_instrument_panel.h"
 
 namespace brennix::qt::testing {
 namespace {
@@ -65,6 +66,24 @@ TEST_F(Forms, ACompiledFormAsDesignerSavesItNamesTheClassAndItsEnumeratedValues)
     auto* chart = loaded->findChild<ControlWidget*>(QStringLiteral("chart"));
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->control()->get("UpdateMode")->toInt16().value(), 2);
+}
+
+TEST_F(Forms, TheInstrumentPanelCompilesAndLoadsWithAllFourControls) {
+    QWidget form;
+    Ui::InstrumentPanel ui;
+    ui.setupUi(&form);
+    for (ControlWidget* w :
+         std::initializer_list<ControlWidget*>{ui.chart, ui.knob, ui.slide, ui.pipe}) {
+        ASSERT_NE(w->control(), nullptr) << w->lastError().toStdString();
+    }
+    EXPECT_EQ(ui.chart->control()->get("UpdateMode")->toInt16().value(), int{Chart::UM_Scope});
+    EXPECT_EQ(ui.knob->control()->get("Pointer1Value")->toDouble().value(), 6.5);
+    EXPECT_EQ(ui.slide->control()->get("Pointer1Value")->toDouble().value(), 3.5);
+    // The run's style asked for its default extent before the form's
+    // geometry came, so the form's size stands.
+    EXPECT_EQ(ui.pipe->control()->get("PipeStyle")->toInt16().value(), 4);
+    EXPECT_EQ(ui.pipe->size(), QSize(420, 168));
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(Forms, AWidgetClassNamedAfterAControlHostsIt) {

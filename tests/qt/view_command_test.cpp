@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "qt/paint_messages.h"
 #include "tests/qt/hosting_fixture.h"
 #include "tools/brennix-view/view_command.h"
 
@@ -57,7 +58,10 @@ TEST(ViewCommandLine, MistakesAreNamed) {
     EXPECT_THAT(errorOf({"--call", "InitControl", "form.ui"}), HasSubstr("single control"));
 }
 
-using ViewWindow = qt::testing::HostingTest;
+class ViewWindow : public qt::testing::HostingTest {
+  protected:
+    QString error_;
+};
 
 TEST_F(ViewWindow, ASnapshotOfAControlIsWrittenWithItsPropertiesSet) {
     QTemporaryDir dir;
@@ -72,6 +76,15 @@ TEST_F(ViewWindow, ASnapshotOfAControlIsWrittenWithItsPropertiesSet) {
     const QImage image(file);
     EXPECT_EQ(image.size(), QSize(300, 200));
     EXPECT_EQ(image.pixelColor(150, 100), QColor(0, 64, 0));
+}
+
+TEST_F(ViewWindow, ASnapshotKeepsTheMessageAControlRaisedWhilePainting) {
+    QTemporaryDir dir;
+    auto window = buildViewWindow(parse({"PLANTWERK.PumpCtrl.1", "PumpStyle=10"}), error_);
+    ASSERT_NE(window, nullptr) << error_.toStdString();
+    ASSERT_TRUE(saveSnapshot(*window, dir.filePath(QStringLiteral("pump.png")), error_));
+    EXPECT_THAT(messages.texts(), ::testing::Contains("Invalid pipe type."));
+    EXPECT_EQ(qt::paintMessagesOutstanding(), 0U);
 }
 
 TEST_F(ViewWindow, AFailedAssignmentIsReportedAndTheRestStillApplies) {

@@ -11,6 +11,7 @@
 #include "qt/control_widget.h"
 #include "qt/form_loader.h"
 #include "qt/message_boxes.h"
+#include "qt/paint_messages.h"
 
 namespace brennix::tools {
 namespace {
@@ -79,6 +80,8 @@ bool saveSnapshot(QWidget& window, const QString& file, QString& error) {
     window.show();
     QCoreApplication::processEvents();
     const QImage image = window.grab().toImage();
+    // What the controls said while they painted is not lost on the way out.
+    qt::showPaintMessagesNow();
     if (image.isNull() || !image.save(file, "PNG")) {
         error = QStringLiteral("cannot write the snapshot %1").arg(file);
         return false;
