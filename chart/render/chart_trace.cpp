@@ -90,10 +90,18 @@ class TraceWalk {
                 continue;
             }
             draw(run, s, x);
-            if (keepFrom > next && !trace_.cursor.firstIn(keepFrom, columnEnd)) {
+            // A kept ring holds at most one cursor, as the cursor repeats with the ring.
+            const std::optional<std::int64_t> cursorAt =
+                keepFrom > next ? trace_.cursor.firstIn(keepFrom, columnEnd) : std::nullopt;
+            if (keepFrom > next &&
+                (!cursorAt || !trace_.cursor.firstIn(*cursorAt + 1, columnEnd))) {
                 if (CrowdedColumn* crowded = crowdedColumn()) {
                     painter_.flush();
-                    crowded->paint(canvas_, x, run.cellAt(keepFrom, length_));
+                    std::optional<std::int64_t> cursorBefore;
+                    if (cursorAt) {
+                        cursorBefore = *cursorAt - keepFrom;
+                    }
+                    crowded->paint(canvas_, x, run.cellAt(keepFrom, length_), cursorBefore);
                     painter_.setPrevious(x, valueAt(run, columnEnd));
                     s = columnEnd + 1;
                     continue;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "chart/render/chart_trace.h"
 #include "chart/render/trace_painter.h"
 #include "platform/gfx/raster_canvas.h"
 
@@ -18,6 +19,9 @@ class CrowdedColumn::Claims {
           epoch_(next_.size(), 0) {}
 
     void reset() { ++current_; }
+    bool taken(int column, int row) const {
+        return parent(static_cast<std::size_t>(column) * (rows_ + 1), row) != row;
+    }
 
     // Takes rows first .. last of column, calling take(a, b) for each run of
     // rows nobody took before.
@@ -94,6 +98,17 @@ class StampMaker {
                            int reach) {
         painter_.drawPart(part, margin_, fromRow, margin_, y);
         painter_.flush();
+        return capture(lo, hi, reach);
+    }
+
+    // The sweep cursor through the band.
+    std::vector<Run> cursor(const YScale& scale) {
+        drawSweepCursor(scratch_, {margin_, scale.top(), margin_ + 1, scale.bottom()}, margin_);
+        return capture(scale.top(), scale.bottom(), 3);
+    }
+
+    // What the last draw painted, read back and wiped off the scratch.
+    std::vector<Run> capture(int lo, int hi, int reach) {
         std::vector<Run> runs;
         gfx::Bitmap& bitmap = scratch_.bitmap();
         lo = std::max(lo - reach, 0);
@@ -182,7 +197,7 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
         if (drawn.fill) {
             const int cp = scale.clampRow(from);
             cell.fill = stampOf(fills, key(cp, y), TracePainter::Part::Fill, cp, y,
-                                std::min({cp, y, base}), std::max({cp, y, base}), 2);
+                                std::min({cp, y, base}), std::max({cp, y, base}), 1);
         }
         if (drawn.line) {
             const int fp = static_cast<int>(from);
@@ -193,23 +208,129 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
             cell.marker = stampOf(markers, y, TracePainter::Part::Marker, y, y, y, y, 3);
         }
     }
+    column->cursor_ = static_cast<std::int32_t>(column->stamps_.size());
+    column->stamps_.push_back(maker.cursor(scale));
     column->claims_ = std::make_unique<Claims>(maker.width(), maker.height());
-    column->claims_->reset();
-    for (std::size_t c = 0; c < column->cells_.size(); ++c) {
-        for (std::int32_t stamp :
-             {column->cells_[c].fill, column->cells_[c].line, column->cells_[c].marker}) {
-            column->reach_ += column->claim(stamp, 0, nullptr);
+    column->settle(maker.width());
+    column->height_ = maker.height();
+    column->listCovers(maker.width());
+    for (int withCursor = 0; withCursor < 2; ++withCursor) {
+        column->claims_->reset();
+        std::int64_t& reach = column->reach_[withCursor];
+        for (const CellStamps& cell : column->cells_) {
+            for (std::int32_t stamp : {cell.fill, cell.line, cell.marker}) {
+                reach += column->claim(stamp, 0, nullptr, withCursor);
+            }
+        }
+        if (withCursor == 1) {
+            reach += column->claim(column->cursor_, 0, nullptr, withCursor);
         }
     }
     return column;
 }
 
-std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas) {
+void CrowdedColumn::settle(int width) {
+    // A scratch column that every draw paints in one colour ends in the
+    // union of the draws whatever their order.
+    std::vector<std::optional<gfx::Pixel>> only(static_cast<std::size_t>(width));
+    std::vector<bool> mixed(static_cast<std::size_t>(width), false);
+    std::vector<bool> underCursor(static_cast<std::size_t>(width), false);
+    for (std::size_t st = 0; st < stamps_.size(); ++st) {
+        for (const Run& run : stamps_[st]) {
+            const auto c = static_cast<std::size_t>(run.column);
+            if (static_cast<std::int32_t>(st) == cursor_) {
+                underCursor[c] = true;
+            } else if (!only[c]) {
+                only[c] = run.pixel;
+            } else if (*only[c] != run.pixel) {
+                mixed[c] = true;
+            }
+        }
+    }
+    for (int withCursor = 0; withCursor < 2; ++withCursor) {
+        std::vector<std::uint8_t>& contested = contested_[withCursor];
+        contested.resize(static_cast<std::size_t>(width));
+        for (std::size_t c = 0; c < contested.size(); ++c) {
+            contested[c] = mixed[c] || (withCursor == 1 && underCursor[c]) ? 1 : 0;
+        }
+        std::vector<Run>& settled = settled_[withCursor];
+        claims_->reset();
+        for (std::size_t st = 0; st < stamps_.size(); ++st) {
+            if (static_cast<std::int32_t>(st) == cursor_) {
+                continue;
+            }
+            for (const Run& run : stamps_[st]) {
+                if (contested[static_cast<std::size_t>(run.column)] == 0) {
+                    claims_->claim(run.column, run.first, run.last, [&](int a, int b) {
+                        settled.push_back({run.column, a, b, run.pixel});
+                    });
+                }
+            }
+        }
+        std::sort(settled.begin(), settled.end(), [](const Run& a, const Run& b) {
+            return a.column != b.column ? a.column < b.column : a.first < b.first;
+        });
+        std::vector<Run> merged;
+        for (const Run& run : settled) {
+            if (!merged.empty() && merged.back().column == run.column &&
+                merged.back().last + 1 == run.first) {
+                merged.back().last = run.last;
+            } else {
+                merged.push_back(run);
+            }
+        }
+        settled = std::move(merged);
+    }
+}
+
+void CrowdedColumn::listCovers(int width) {
+    const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height_);
+    covers_.assign(pixels, {});
+    cursorPixels_.assign(pixels, 0);
+    const std::vector<std::uint8_t>& contested = contested_[1];
+    const auto each = [&](std::int32_t stamp, auto&& visit) {
+        for (const Run& run : stamps_[static_cast<std::size_t>(stamp)]) {
+            if (contested[static_cast<std::size_t>(run.column)] == 0) {
+                continue;
+            }
+            for (int row = std::max(run.first, 0); row <= std::min(run.last, height_ - 1); ++row) {
+                visit(static_cast<std::size_t>(run.column) * height_ + row, run.pixel);
+            }
+        }
+    };
+    for (std::size_t c = 0; c < cells_.size(); ++c) {
+        const std::int32_t parts[] = {cells_[c].fill, cells_[c].line, cells_[c].marker};
+        for (std::int32_t part = 0; part < 3; ++part) {
+            if (parts[part] >= 0) {
+                each(parts[part], [&](std::size_t id, gfx::Pixel p) {
+                    covers_[id].push_back({static_cast<std::int32_t>(3 * c) + part, p});
+                });
+            }
+        }
+    }
+    each(cursor_, [&](std::size_t id, gfx::Pixel p) { cursorPixels_[id] = p; });
+    for (int withCursor = 0; withCursor < 2; ++withCursor) {
+        for (std::size_t id = 0; id < pixels; ++id) {
+            const std::size_t column = id / static_cast<std::size_t>(height_);
+            const bool covered =
+                !covers_[id].empty() || (withCursor == 1 && cursorPixels_[id] != 0);
+            if (covered && contested_[withCursor][column] != 0) {
+                reachPixels_[withCursor].push_back(static_cast<std::int32_t>(id));
+            }
+        }
+    }
+}
+
+std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas, int withCursor) {
     if (stamp < 0) {
         return 0;
     }
+    const std::vector<std::uint8_t>& contested = contested_[withCursor];
     std::int64_t taken = 0;
     for (const Run& run : stamps_[static_cast<std::size_t>(stamp)]) {
+        if (contested[static_cast<std::size_t>(run.column)] == 0) {
+            continue;
+        }
         claims_->claim(run.column, run.first, run.last, [&](int a, int b) {
             taken += b - a + 1;
             if (canvas != nullptr) {
@@ -221,17 +342,80 @@ std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas
     return taken;
 }
 
-void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell) {
+void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
+                          std::optional<std::int64_t> cursorBefore) {
     const auto length = static_cast<std::int64_t>(cells_.size());
+    const int withCursor = cursorBefore ? 1 : 0;
+    for (const Run& run : settled_[withCursor]) {
+        const int cx = x + run.column - origin_;
+        canvas.fillRect({cx, run.first, cx + 1, run.last + 1}, gfx::toColorRef(run.pixel));
+    }
+    const std::int64_t reach = reach_[withCursor];
     claims_->reset();
     std::int64_t taken = 0;
-    // Latest draw first: the cell before firstCell, its marker, line, fill.
-    for (std::int64_t i = length - 1; i >= 0 && taken < reach_; --i) {
+    // Latest draw first: the cell before firstCell, its marker, line, fill;
+    // most pixels are taken within the first few cells.
+    constexpr std::int64_t kLatestCells = 32;
+    const std::int64_t stop = std::max<std::int64_t>(length - kLatestCells, 0);
+    for (std::int64_t i = length - 1; i >= stop && taken < reach; --i) {
         const CellStamps& cell = cells_[static_cast<std::size_t>((firstCell + i) % length)];
-        taken += claim(cell.marker, x, &canvas);
-        taken += claim(cell.line, x, &canvas);
-        taken += claim(cell.fill, x, &canvas);
+        taken += claim(cell.marker, x, &canvas, withCursor);
+        taken += claim(cell.line, x, &canvas, withCursor);
+        taken += claim(cell.fill, x, &canvas, withCursor);
+        if (cursorBefore && i == *cursorBefore) {
+            taken += claim(cursor_, x, &canvas, withCursor);
+        }
     }
+    if (taken == reach) {
+        return;
+    }
+    // The rest are pixels only earlier draws reach: each takes the colour of
+    // its latest cover in this column's order.
+    const std::int64_t start = 3 * std::int64_t{firstCell};
+    // Pixels come column by column, rows ascending: neighbours of one colour
+    // go out as one run.
+    std::optional<Run> pending;
+    const auto flush = [&] {
+        if (pending) {
+            const int cx = x + pending->column - origin_;
+            canvas.fillRect({cx, pending->first, cx + 1, pending->last + 1},
+                            gfx::toColorRef(pending->pixel));
+            pending.reset();
+        }
+    };
+    for (const std::int32_t id : reachPixels_[withCursor]) {
+        const int column = id / height_;
+        const int row = id % height_;
+        if (claims_->taken(column, row)) {
+            continue;
+        }
+        const std::vector<Cover>& covers = covers_[static_cast<std::size_t>(id)];
+        std::optional<gfx::Pixel> pixel;
+        std::int64_t latest = -1;  // its place in this column's order
+        if (!covers.empty()) {
+            auto it = std::lower_bound(
+                covers.begin(), covers.end(), start,
+                [](const Cover& c, std::int64_t ordinal) { return c.ordinal < ordinal; });
+            const Cover& cover = it == covers.begin() ? covers.back() : *std::prev(it);
+            latest = (cover.ordinal - start + 3 * length) % (3 * length);
+            pixel = cover.pixel;
+        }
+        const gfx::Pixel cursor = cursorPixels_[static_cast<std::size_t>(id)];
+        if (cursorBefore && cursor != 0 && latest < 3 * *cursorBefore) {
+            pixel = cursor;
+        }
+        if (!pixel) {
+            continue;
+        }
+        if (pending && pending->column == column && pending->last + 1 == row &&
+            pending->pixel == *pixel) {
+            pending->last = row;
+        } else {
+            flush();
+            pending = Run{column, row, row, *pixel};
+        }
+    }
+    flush();
 }
 
 }  // namespace brennix::chart

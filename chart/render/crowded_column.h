@@ -37,8 +37,10 @@ class CrowdedColumn {
     CrowdedColumn& operator=(const CrowdedColumn&) = delete;
 
     // Paints what drawing the ring at column x from firstCell round to the
-    // cell before it paints, each point joined to the one before.
-    void paint(gfx::Canvas& canvas, int x, std::int32_t firstCell);
+    // cell before it paints, each point joined to the one before, with the
+    // sweep cursor drawn before the point cursorBefore cells on, if any.
+    void paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
+               std::optional<std::int64_t> cursorBefore = std::nullopt);
 
     struct Run {
         int column;  // scratch column
@@ -58,13 +60,36 @@ class CrowdedColumn {
         std::int32_t marker = -1;
     };
 
-    // Takes the stamp's pixels nobody took yet; returns how many.
-    std::int64_t claim(std::int32_t stamp, int x, gfx::Canvas* canvas);
+    // Takes the stamp's pixels in contested scratch columns that nobody
+    // took yet, painting them at column x when there is a canvas; returns
+    // how many.
+    std::int64_t claim(std::int32_t stamp, int x, gfx::Canvas* canvas, int withCursor);
+    // Finds the scratch columns every draw paints in one colour and their
+    // final runs, with and without the cursor.
+    void settle(int width);
 
     int origin_ = 0;  // the scratch column the draws are made at
     std::vector<std::vector<Run>> stamps_;
     std::vector<CellStamps> cells_;
-    std::int64_t reach_ = 0;  // pixels the whole ring paints
+    std::int32_t cursor_ = -1;  // the sweep cursor's stamp
+    // Indexed by whether the cursor is drawn: per scratch column whether its
+    // draws differ in colour, the final runs of the others, and the pixels
+    // the whole ring paints in the contested ones.
+    std::vector<std::uint8_t> contested_[2];
+    std::vector<Run> settled_[2];
+    std::int64_t reach_[2] = {0, 0};
+    // Per scratch pixel of a contested column, the draws that cover it by
+    // ordinal 3 x cell + part, and the cursor's pixel there (0: none): for
+    // the few pixels that only an early draw of a column reaches.
+    struct Cover {
+        std::int32_t ordinal;
+        gfx::Pixel pixel;
+    };
+    int height_ = 0;
+    std::vector<std::vector<Cover>> covers_;
+    std::vector<gfx::Pixel> cursorPixels_;
+    std::vector<std::int32_t> reachPixels_[2];  // column * height + row
+    void listCovers(int width);
     std::unique_ptr<Claims> claims_;
 };
 
