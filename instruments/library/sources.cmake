@@ -1,0 +1,1 @@
+list(APPEND PANELMOOR_SOURCES ${CMAKE_CURRENT_LIST_DIR}/panelmoor_library.cpp)
