@@ -10,6 +10,7 @@
 #include "demos/hollin/hollin_form.h"
 #include "platform/com/message_box.h"
 #include "simulator/simulator.h"
+#include "tests/demos/knob_drag.h"
 #include "tests/demos/recording_olmi.h"
 
 namespace brennix::demos {
@@ -61,7 +62,8 @@ TEST_F(OlmiBoardTest, FennickWritesAClickedOutputAndShowsTheInputUntilStopped) {
         GTEST_SKIP() << name << " has no control in this build";
     }
     ASSERT_TRUE(form.load());
-    QWidget* outputs = form.control("Boolean1");
+    qt::ControlWidget* outputs = form.control("Boolean1");
+    (void)outputs->renderFrame();  // laid out at its size, as when shown
     olmi.calls.clear();
     QTest::mouseClick(outputs, Qt::LeftButton, {}, booleanButtonCentre(*outputs, 3));
     EXPECT_EQ(form.control("Boolean1")->controlProperty("Value").toInt(), 8);
@@ -109,6 +111,67 @@ TEST_F(OlmiBoardTest, GarrowShowsTheSimulatedVoltagesOfChannels0And1) {
     form.timer1Tick();
     expectShown(-4.0, 3.5);
     EXPECT_TRUE(messages.texts().empty());
+}
+
+}  // namespace
+}  // namespace brennix::demos
+
+namespace brennix::demos {
+namespace {
+
+TEST_F(OlmiBoardTest, DraggingHollinsKnobWritesTheCodesAndAStillMoveWritesNothing) {
+    HollinForm form(olmi);
+    if (const std::string name = missing(form, {"Knob1", "Slide1", "Slide2"}); !name.empty()) {
+        GTEST_SKIP() << name << " has no control in this build";
+    }
+    ASSERT_TRUE(form.load());
+    testing::KnobDrag knob(*form.control("Knob1"));
+    ASSERT_TRUE(knob.ready());
+    olmi.calls.clear();
+
+    // Both needles rest at 0 V; the first grabbed is pointer 1. The top of
+    // the 0..5 V dial is 2.5 V.
+    knob.drag(240, 90);
+    EXPECT_NEAR(form.lastVolts(0), 2.5, 1e-3);
+    const std::int32_t code0 = codeOfVolts(form.lastVolts(0));
+    EXPECT_NEAR(code0, 2048, 1);
+    EXPECT_EQ(olmi.calls, (Calls{"DA(0, " + std::to_string(code0) + ")"}));
+    EXPECT_EQ(board().analogOutput(0), code0);
+    EXPECT_EQ(form.control("Slide1")->controlProperty("Pointer1Value").toDouble(),
+              form.lastVolts(0));
+
+    olmi.calls.clear();
+    knob.move(45, false);  // over the dial, nothing held: no value changes
+    knob.move(300, false);
+    EXPECT_TRUE(olmi.calls.empty());
+
+    // Pointer 2 is the one left at 0 V; three o'clock is 4 V.
+    knob.drag(240, 0);
+    EXPECT_NEAR(form.lastVolts(1), 4.0, 1e-3);
+    const std::int32_t code1 = codeOfVolts(form.lastVolts(1));
+    EXPECT_NEAR(code1, 3276, 1);
+    EXPECT_EQ(olmi.calls, (Calls{"DA(1, " + std::to_string(code1) + ")"}));
+    EXPECT_EQ(board().analogOutput(1), code1);
+    EXPECT_EQ(form.control("Slide2")->controlProperty("Pointer1Value").toDouble(),
+              form.lastVolts(1));
+    EXPECT_EQ(board().analogOutput(0), code0);
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(OlmiBoardTest, AHollinSlideMovesItsKnobNeedleAndItsChannel) {
+    HollinForm form(olmi);
+    if (const std::string name = missing(form, {"Knob1", "Slide2"}); !name.empty()) {
+        GTEST_SKIP() << name << " has no control in this build";
+    }
+    ASSERT_TRUE(form.load());
+    olmi.calls.clear();
+    qt::ControlWidget* slide = form.control("Slide2");
+    ASSERT_TRUE(slide->setControlProperty("Pointer1Value", 1.0));
+    form.slide2MouseMove();
+    EXPECT_EQ(olmi.calls, (Calls{"DA(1, 819)"}));
+    EXPECT_EQ(form.control("Knob1")->controlProperty("Pointer2Value").toDouble(), 1.0);
+    form.slide2MouseMove();
+    EXPECT_EQ(olmi.calls, (Calls{"DA(1, 819)"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "chart/control/chart_ctrl.h"
 #include "demos/synthesize/synthesize_form.h"
+#include "tests/demos/knob_drag.h"
 
 namespace brennix::demos {
 namespace {
@@ -96,6 +97,19 @@ TEST_F(SynthesizeFormTest, EveryTickPlotsTheTemperatureItShowsAndDrawsANewOneWit
     for (int i = 0; i < 200; ++i) {
         ASSERT_EQ(history.sampleAt(0, i), shown[static_cast<std::size_t>(i)]) << i;
     }
+    form.unload();
+}
+
+TEST_F(SynthesizeFormTest, DraggingTheSpeedKnobShowsItsValueInRpm) {
+    ASSERT_TRUE(form.load());
+    testing::KnobDrag knob(*form.control("Knob1"));
+    ASSERT_TRUE(knob.ready());
+    knob.press(240);
+    knob.move(90);  // the top of the 0..1500 dial
+    EXPECT_EQ(form.label("LabelRpm")->text(), "750Rpm");
+    knob.move(0);  // three o'clock: 1200
+    EXPECT_EQ(form.label("LabelRpm")->text(), "1200Rpm");
+    knob.release(0);
     form.unload();
 }
 

@@ -19,6 +19,8 @@ inline const std::vector<Identity>& identities() {
         {"PANELMOOR.SlideCtrl.1", "PANELMOORLib.Slide", "Slide", "Slide"},
         {"Panelmoor.Pointer", "", "Pointer", "Pointer"},
         // Displays.
+        {"PANELMOOR.E7SegmentCtrl.1", "PANELMOORLib.E7Segment", "7Segment", "7Segment"},
+        {"PANELMOOR.BooleanCtrl.1", "PANELMOORLib.Boolean", "Boolean", "Boolean"},
     };
     return rows;
 }
