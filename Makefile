@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test asan-test demo format format-check clean
+.PHONY: all deps configure build test asan-test demo demos format format-check clean
 
 all: build
 
@@ -40,6 +40,11 @@ demo: deps
 	@mkdir -p $(DEMO_OUT)
 	$(DEMO_BUILD)/bin/brennix-acquire --create-store --device 1 --channel 0 --mode interrupt \
 	  --rate 10000 --count 1000 --csv $(DEMO_OUT)/acquisition.csv --png $(DEMO_OUT)/acquisition.png
+
+# The four demonstration programs (synthesize, fennick, garrow, hollin) with
+# the control and driver libraries they load at run time, into build/bin.
+demos: deps configure
+	cmake --build --preset default --target demos -j $(JOBS)
 
 format:
 	@bash scripts/format.sh fix

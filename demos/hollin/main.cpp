@@ -1,0 +1,10 @@
+#include "demos/common/demo_main.h"
+#include "demos/common/olmi_driver.h"
+#include "demos/hollin/hollin_form.h"
+
+int main(int argc, char** argv) {
+    brennix::demos::OlmiLibrary olmi;
+    return brennix::demos::runDemo(argc, argv, "hollin", [&olmi] {
+        return std::make_unique<brennix::demos::HollinForm>(olmi);
+    });
+}
