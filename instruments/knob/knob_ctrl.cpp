@@ -36,7 +36,7 @@ std::pair<gfx::Rect, gfx::TextAlign> labelBox(gfx::Point p, double angle, int wi
 CKnobCtrl::CKnobCtrl() = default;
 
 com::AboutInfo CKnobCtrl::about() const {
-    return {"About Knob", "Knob, Version 1.0"};
+    return {"Knob, Version 1.0", "Knob, Version 1.0"};
 }
 
 void CKnobCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {

@@ -22,7 +22,7 @@ void line(gfx::Canvas& canvas, gfx::Point from, gfx::Point to) {
 CSlideCtrl::CSlideCtrl() = default;
 
 com::AboutInfo CSlideCtrl::about() const {
-    return {"About Slide", "Slide, Version 1.0"};
+    return {"Slide, Version 1.0", "Slide, Version 1.0"};
 }
 
 Tube CSlideCtrl::tubeIn(const gfx::Rect& bounds, const gfx::TextMetrics& text) const {

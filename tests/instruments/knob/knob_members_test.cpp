@@ -159,6 +159,7 @@ TEST(KnobMembers, TheAboutBoxNamesTheKnobAndItsVersion) {
     ASSERT_TRUE(knob->call("AboutBox").ok());
     ASSERT_EQ(messages.messages().size(), 1U);
     EXPECT_EQ(messages.messages()[0].text, "Knob, Version 1.0");
+    EXPECT_EQ(messages.messages()[0].caption, "Knob, Version 1.0");
 }
 
 }  // namespace

@@ -109,6 +109,7 @@ TEST(SlideMembers, TheAboutBoxNamesTheSlideAndItsVersion) {
     ASSERT_TRUE(slide->call("AboutBox").ok());
     ASSERT_EQ(messages.messages().size(), 1U);
     EXPECT_EQ(messages.messages()[0].text, "Slide, Version 1.0");
+    EXPECT_EQ(messages.messages()[0].caption, "Slide, Version 1.0");
 }
 
 }  // namespace
