@@ -147,6 +147,15 @@ TEST_F(E7SegmentTest, AHostRepaintingInALoopGetsOneMessageAtATime) {
     EXPECT_EQ(tick(), 0U);
 }
 
+TEST(E7SegmentWithoutSite, AControlWithoutAWindowSaysWhyRightAfterThePaint) {
+    com::MessageRecorder messages;
+    auto control = com::createControl<CE7SegmentCtrl>();
+    ASSERT_TRUE(control->put("DigitAfterPoint", com::Variant(std::int16_t{5})).ok());
+    gfx::RecordingCanvas canvas({100, 40});
+    control->draw(canvas, {0, 0, 100, 40});
+    EXPECT_THAT(messages.texts(), ElementsAre(kPointAfterDigitsMessage));
+}
+
 TEST_F(E7SegmentTest, NegativeSettingsFoundByAPaintAreReplacedByThreeAndTwo) {
     // Loading runs no tests, so a document can carry them.
     load(R"("DigitNumber": {"type": "short", "value": -1},
