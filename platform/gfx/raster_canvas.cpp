@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/gfx/line_stepper.h"
@@ -387,9 +388,21 @@ std::unique_ptr<Canvas> RasterCanvas::createCompatible(Size size) const {
 void RasterCanvas::blockCopy(const Rect& dest, const Canvas& source, Point sourceOrigin) {
     const auto* src = dynamic_cast<const RasterCanvas*>(&source);
     if (src == nullptr) {
-        return;
+        throw std::invalid_argument("block copy from a surface that holds no pixels");
     }
-    const Rect d = dest.normalized();
+    copyPixels(dest.normalized(), src->bitmap_, sourceOrigin);
+}
+
+void RasterCanvas::drawBitmap(Point at, const Bitmap& bitmap) {
+    const std::int64_t right = std::int64_t{at.x} + bitmap.width();
+    const std::int64_t bottom = std::int64_t{at.y} + bitmap.height();
+    if (right > std::numeric_limits<int>::max() || bottom > std::numeric_limits<int>::max()) {
+        return;  // no surface reaches that far
+    }
+    copyPixels({at.x, at.y, static_cast<int>(right), static_cast<int>(bottom)}, bitmap, {0, 0});
+}
+
+void RasterCanvas::copyPixels(const Rect& d, const Bitmap& src, Point sourceOrigin) {
     // Offsets from destination to source; beyond any bitmap side nothing
     // can overlap.
     const std::int64_t dx64 = std::int64_t{sourceOrigin.x} - d.left;
@@ -399,18 +412,16 @@ void RasterCanvas::blockCopy(const Rect& dest, const Canvas& source, Point sourc
     }
     const int dx = static_cast<int>(dx64);
     const int dy = static_cast<int>(dy64);
-    const Rect visible =
-        d.intersected(bitmap_.bounds()).intersected(src->bitmap_.bounds().offset(-dx, -dy));
+    const Rect visible = d.intersected(bitmap_.bounds()).intersected(src.bounds().offset(-dx, -dy));
     if (visible.isEmpty()) {
         return;
     }
     const auto rowBytes = static_cast<std::size_t>(visible.width()) * sizeof(Pixel);
     // Top-down unless copying within one bitmap onto a lower part of it.
-    const bool upward = src == this && dy < 0;
+    const bool upward = &src == &bitmap_ && dy < 0;
     for (int i = 0; i < visible.height(); ++i) {
         const int y = upward ? visible.bottom - 1 - i : visible.top + i;
-        std::memmove(bitmap_.row(y) + visible.left, src->bitmap_.row(y + dy) + visible.left + dx,
-                     rowBytes);
+        std::memmove(bitmap_.row(y) + visible.left, src.row(y + dy) + visible.left + dx, rowBytes);
     }
 }
 

@@ -68,7 +68,11 @@ class RasterCanvas final : public Canvas {
     Size textExtent(std::string_view utf8) const override;
 
     std::unique_ptr<Canvas> createCompatible(Size size) const override;
+    // A source that is not a raster surface throws std::invalid_argument:
+    // its pixels cannot be read, and leaving dest as it was would hide that.
     void blockCopy(const Rect& dest, const Canvas& source, Point sourceOrigin) override;
+    // Copies bitmap with its top-left pixel at `at`, clipped, a row at a time.
+    void drawBitmap(Point at, const Bitmap& bitmap);
 
   private:
     void configurePen();
@@ -77,6 +81,7 @@ class RasterCanvas final : public Canvas {
     void drawText(Point p, const Rect& clip, std::string_view utf8);
     void closedPath(std::span<const Point> points);
     void ring(const Rect& r, Pixel topLeft, Pixel bottomRight);
+    void copyPixels(const Rect& dest, const Bitmap& source, Point sourceOrigin);
 
     Bitmap bitmap_;
     FontLibrary& fonts_;

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <stdexcept>
 
 #include "platform/gfx/raster_canvas.h"
+#include "platform/gfx/recording_canvas.h"
 #include "tests/platform/gfx/pixel_art.h"
 
 namespace brennix::gfx {
@@ -407,6 +409,23 @@ TEST_F(SurfaceTest, BlockCopyMovesAClippedBlockFromAnOffScreenSurface) {
     EXPECT_EQ(art({12, 12, 16, 16}), (Art{"rrrr", "r#bb", "rbbb", "rbbb"}));
     canvas_.blockCopy({0, 0, 4, 4}, *offscreen, {2, 2});
     EXPECT_EQ(art({0, 0, 4, 4}), (Art{"bbrr", "bbrr", "rrrr", "rrrr"}));
+}
+
+TEST_F(SurfaceTest, BlockCopyFromASurfaceWithoutPixelsFailsLoudly) {
+    RecordingCanvas recorder(Size{4, 4});
+    recorder.fillRect({0, 0, 4, 4}, kBlue);
+    const Bitmap before = canvas_.bitmap();
+    EXPECT_THROW(canvas_.blockCopy({0, 0, 4, 4}, recorder, {0, 0}), std::invalid_argument);
+    EXPECT_EQ(canvas_.bitmap(), before);
+}
+
+TEST_F(SurfaceTest, ABitmapIsDrawnInOneCallAndClippedAtEverySide) {
+    Bitmap pattern(3, 2, toPixel(kBlue));
+    pattern.setPixel(0, 0, toPixel(kBlack));
+    canvas_.drawBitmap({-1, -1}, pattern);
+    canvas_.drawBitmap({14, 15}, pattern);
+    EXPECT_EQ(art({0, 0, 3, 2}), (Art{"bbr", "rrr"}));
+    EXPECT_EQ(art({13, 14, 16, 16}), (Art{"rrr", "r#b"}));
 }
 
 TEST_F(SurfaceTest, BlockCopyWithinOneSurfaceHandlesOverlap) {
