@@ -1,6 +1,9 @@
 #include "chart/render/chart_paint.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 
 #include "chart/render/chart_trace.h"
 
@@ -32,6 +35,12 @@ AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
 
 void paintChart(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppearance& a,
                 const PlotStyles& plots, const ChartHistory& history) {
+    // A side that does not fit an int cannot be measured: nothing is drawn.
+    constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+    if (std::abs(std::int64_t{bounds.right} - bounds.left) > kLargest ||
+        std::abs(std::int64_t{bounds.bottom} - bounds.top) > kLargest) {
+        return;
+    }
     const gfx::Rect area = bounds.normalized();
     if (area.isEmpty()) {
         return;
