@@ -70,6 +70,12 @@ bool driverCycles(int cycles) {
 
 bool acquisitionRounds(int rounds, const std::filesystem::path& folder) {
     sim::ScopedSimulator machine{sim::defaultConfig()};
+    // The drivers attach to the machine installed when they load.
+    if (drivers::vexa::reload() != 1 || drivers::olmi::reload() != 1 ||
+        drivers::senu::reload() != 1) {
+        std::fprintf(stderr, "brennix-soak: the drivers find no boards\n");
+        return false;
+    }
     Figures f;
     f.name = "acquisition";
     const std::string csv = (folder / "run.csv").string();
