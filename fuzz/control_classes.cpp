@@ -1,0 +1,84 @@
+#include "fuzz/control_classes.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+#include "platform/com/control_library.h"
+#include "platform/com/message_box.h"
+
+namespace brennix::fuzz {
+namespace {
+
+std::set<std::string> boardLibraries() {
+    std::set<std::string> names;
+    std::stringstream list(BRENNIX_FUZZ_BOARD_LIBRARIES);
+    for (std::string name; std::getline(list, name, ':');) {
+        names.insert("lib" + name + ".so");
+    }
+    return names;
+}
+
+com::ClassRegistry& registry() {
+    static com::ClassRegistry classes;
+    return classes;
+}
+
+std::vector<com::ClassRegistry::Registration> loadAll() {
+    const auto skip = boardLibraries();
+    std::set<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(BRENNIX_FUZZ_LIBRARY_DIR)) {
+        if (entry.path().extension() == ".so" && skip.count(entry.path().filename()) == 0) {
+            files.insert(entry.path());
+        }
+    }
+    using Entry = com::ControlLibrary* (*)();
+    for (const auto& file : files) {
+        // Kept loaded for the whole run.
+        void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            continue;
+        }
+        auto entry = reinterpret_cast<Entry>(::dlsym(handle, "BrennixControlLibrary"));
+        if (entry == nullptr) {
+            ::dlclose(handle);
+            continue;
+        }
+        if (!entry()->registerServer(registry()).ok()) {
+            std::fprintf(stderr, "fuzz: %s does not register\n", file.c_str());
+            std::abort();
+        }
+        std::fprintf(stderr, "fuzz: controls of %s\n", file.filename().c_str());
+    }
+    if (registry().classes().empty()) {
+        std::fprintf(stderr, "fuzz: no control library in %s\n", BRENNIX_FUZZ_LIBRARY_DIR);
+        std::abort();
+    }
+    return registry().classes();
+}
+
+}  // namespace
+
+const std::vector<com::ClassRegistry::Registration>& controlClasses() {
+    static const auto classes = loadAll();
+    return classes;
+}
+
+std::shared_ptr<com::Control> createControl(const com::ClassRegistry::Registration& cls) {
+    auto control = registry().create(cls.progId);
+    if (!control) {
+        std::fprintf(stderr, "fuzz: %s cannot be created\n", cls.progId.c_str());
+        std::abort();
+    }
+    return *control;
+}
+
+void quietMessages() {
+    com::installMessageHandler([](const com::Message&) {});
+}
+
+}  // namespace brennix::fuzz
