@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <sstream>
+#include <vector>
 
 #include "platform/com/control_library.h"
 #include "platform/com/message_box.h"
@@ -14,11 +14,11 @@
 namespace brennix::fuzz {
 namespace {
 
-std::set<std::string> boardLibraries() {
-    std::set<std::string> names;
-    std::stringstream list(BRENNIX_FUZZ_BOARD_LIBRARIES);
+std::vector<std::string> controlLibraries() {
+    std::vector<std::string> names;
+    std::stringstream list(BRENNIX_FUZZ_CONTROL_LIBRARIES);
     for (std::string name; std::getline(list, name, ':');) {
-        names.insert("lib" + name + ".so");
+        names.push_back(name);
     }
     return names;
 }
@@ -29,24 +29,18 @@ com::ClassRegistry& registry() {
 }
 
 std::vector<com::ClassRegistry::Registration> loadAll() {
-    const auto skip = boardLibraries();
-    std::set<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(BRENNIX_FUZZ_LIBRARY_DIR)) {
-        if (entry.path().extension() == ".so" && skip.count(entry.path().filename()) == 0) {
-            files.insert(entry.path());
-        }
-    }
     using Entry = com::ControlLibrary* (*)();
-    for (const auto& file : files) {
-        // Kept loaded for the whole run.
+    for (const auto& name : controlLibraries()) {
+        const std::filesystem::path file = std::filesystem::path(BRENNIX_FUZZ_LIBRARY_DIR) / name;
+        // Kept loaded for the whole run: the fuzzer counts coverage in it.
         void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) {
-            continue;
+            std::fprintf(stderr, "fuzz: %s\n", ::dlerror());
+            std::abort();
         }
         auto entry = reinterpret_cast<Entry>(::dlsym(handle, "BrennixControlLibrary"));
         if (entry == nullptr) {
-            ::dlclose(handle);
-            continue;
+            continue;  // a shared library of those folders that holds no controls
         }
         if (!entry()->registerServer(registry()).ok()) {
             std::fprintf(stderr, "fuzz: %s does not register\n", file.c_str());

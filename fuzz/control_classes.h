@@ -11,8 +11,8 @@
 
 namespace brennix::fuzz {
 
-// Loads, once, every control library of the build's library folder except
-// the board libraries, and registers their classes in a registry of its own
+// Loads, once, every control library built from the display control
+// folders, and registers their classes in a registry of its own
 // (the device store is not touched). Aborts when it finds none: a fuzz run
 // over no control would pass without testing anything.
 const std::vector<com::ClassRegistry::Registration>& controlClasses();

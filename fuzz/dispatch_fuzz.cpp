@@ -70,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto control = fuzz::createControl(cls);
     com::HeadlessSite site;
     site.attach(*control);
-    const gfx::Size size{in.ConsumeIntegralInRange(1, 160), in.ConsumeIntegralInRange(1, 120)};
-    control->setExtent(com::pixelsToHiMetric(size, 96));
-    gfx::RasterCanvas canvas(size);
+    const gfx::Size area{in.ConsumeIntegralInRange(1, 160), in.ConsumeIntegralInRange(1, 120)};
+    control->setExtent(com::pixelsToHiMetric(area, 96));
+    gfx::RasterCanvas canvas(area);
     site.setCanvas(&canvas);
 
     for (int step = 0; step < 24 && in.remaining_bytes() > 0; ++step) {
@@ -84,10 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         (void)control->invoke(id, kind, args);
         if (in.ConsumeIntegralInRange(0, 7) == 0) {
-            control->draw(canvas, anyPaintRect(in, size));
+            control->draw(canvas, anyPaintRect(in, area));
         }
     }
-    control->draw(canvas, {0, 0, size.cx, size.cy});
+    control->draw(canvas, {0, 0, area.cx, area.cy});
     (void)control->call("Refresh");
     return 0;
 }
