@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 
 #include "chart/render/chart_trace.h"
 
@@ -35,8 +34,9 @@ AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
 
 void paintChart(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppearance& a,
                 const PlotStyles& plots, const ChartHistory& history) {
-    // A side that does not fit an int cannot be measured: nothing is drawn.
-    constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+    // Layouts measure in int; a side far beyond any screen or page (or one
+    // that does not fit an int at all) would overflow them: nothing is drawn.
+    constexpr std::int64_t kLargest = 1 << 20;
     if (std::abs(std::int64_t{bounds.right} - bounds.left) > kLargest ||
         std::abs(std::int64_t{bounds.bottom} - bounds.top) > kLargest) {
         return;

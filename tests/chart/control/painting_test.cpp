@@ -264,11 +264,12 @@ TEST_F(ChartPainting, ATinyChartWithAFillStillPaintsInsideItsRectangle) {
     }
 }
 
-TEST_F(ChartPainting, ARectangleWiderThanAnIntCanMeasureDrawsNothing) {
+TEST_F(ChartPainting, ARectangleLargerThanAnyPageDrawsNothing) {
     constexpr int kMost = std::numeric_limits<int>::max();
     constexpr int kLeast = std::numeric_limits<int>::min();
     for (gfx::Rect huge : {gfx::Rect{kLeast, 0, kMost, 100}, gfx::Rect{0, kLeast, 100, kMost},
-                           gfx::Rect{kMost, 0, kLeast, 100}}) {
+                           gfx::Rect{kMost, 0, kLeast, 100}, gfx::Rect{0, 0, 1'300'000'000, 100},
+                           gfx::Rect{5, 5, 400, 5 + (1 << 21)}}) {
         gfx::RecordingCanvas canvas({400, 300}, kMeasure);
         chart->draw(canvas, huge);
         EXPECT_TRUE(canvas.calls().empty());
