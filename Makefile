@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test asan-test demo demos format format-check clean
+.PHONY: all deps configure build test asan-test fuzz demo demos format format-check clean
 
 all: build
 
@@ -26,6 +26,17 @@ build-asan/build.ninja: | deps
 asan-test: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The libFuzzer targets (clang, address and undefined-behaviour sanitizers),
+# each run for FUZZ_SECONDS; corpora and crashes stay under build-fuzz.
+FUZZ_SECONDS ?= 60
+
+build-fuzz/build.ninja: | deps
+	cmake --preset fuzz
+
+fuzz: deps build-fuzz/build.ninja
+	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
+	bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 # brennix-acquire on the simulated boards: an interrupt run of 1000 samples at
 # 10000 per second from the sine on the Vexa board (device 1 of the default
@@ -53,4 +64,4 @@ format-check:
 	@bash scripts/format.sh check
 
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-fuzz

@@ -14,7 +14,16 @@ if(BRENNIX_WERROR)
 endif()
 if(BRENNIX_SANITIZE)
   target_compile_options(brennix_options INTERFACE
-    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+    # The standard library's own checks (std::clamp bounds, indexes) as well.
+    -D_GLIBCXX_ASSERTIONS)
+  target_link_options(brennix_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(BRENNIX_FUZZ)
+  # Coverage for libFuzzer in every library; only the fuzz targets link its main.
+  target_compile_options(brennix_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+    -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS)
   target_link_options(brennix_options INTERFACE -fsanitize=address,undefined)
 endif()
 # Sources include each other by their path from the repository root.
@@ -30,7 +39,8 @@ function(brennix_library name kind)
   endif()
   # A shared library with unresolved symbols must fail at link time, not
   # when a host loads it.
-  if(kind STREQUAL "SHARED")
+  # (Under the fuzzer the sanitizer runtimes are in the program, not here.)
+  if(kind STREQUAL "SHARED" AND NOT BRENNIX_FUZZ)
     target_link_options(${name} PRIVATE -Wl,--no-undefined)
   endif()
 endfunction()

@@ -9,6 +9,7 @@ packages=(
   libfreetype-dev libpng-dev fonts-dejavu-core
   libcairo2-dev
   qt6-base-dev qt6-tools-dev libqt6opengl6-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

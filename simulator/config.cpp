@@ -313,7 +313,13 @@ class Parser {
             } else if (name == "phase") {
                 signal.phaseDegrees = number;
             } else if (name == "seed") {
-                signal.seed = static_cast<std::uint32_t>(std::fabs(number));
+                // Converting a number no 32 bits hold would be undefined.
+                const double magnitude = std::fabs(number);
+                if (magnitude > 4294967295.0) {
+                    fail("signal seed must be at most 4294967295");
+                    return false;
+                }
+                signal.seed = static_cast<std::uint32_t>(magnitude);
             } else {
                 fail("unknown signal setting '" + std::string(name) +
                      "' (amplitude, offset, level, frequency, phase, seed)");

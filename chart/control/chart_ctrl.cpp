@@ -15,6 +15,15 @@ void CChartCtrl::syncHistory() {
     m_history.setViewNum(m_viewNum);
 }
 
+void CChartCtrl::onPropertiesLoaded() {
+    // Loading runs no range test, but a history longer than a put allows
+    // would be allocated whole at InitControl: it takes the put's reset value.
+    if (m_historyLength < 1024 || m_historyLength > 1048575) {
+        m_historyLength = 1024;
+    }
+    syncHistory();
+}
+
 void CChartCtrl::startNumChanged() {
     // Moving the window is where a bad TimeInterval has always been caught.
     if (m_timeInterval < 1) {

@@ -55,7 +55,7 @@ class CChartCtrl final : public com::Control {
   protected:
     void onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) override;
     com::AboutInfo about() const override;
-    void onPropertiesLoaded() override { syncHistory(); }
+    void onPropertiesLoaded() override;
 
   private:
     friend class com::TableBuilder<CChartCtrl>;

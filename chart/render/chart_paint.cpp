@@ -1,6 +1,8 @@
 #include "chart/render/chart_paint.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "chart/render/chart_trace.h"
 
@@ -32,6 +34,13 @@ AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
 
 void paintChart(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppearance& a,
                 const PlotStyles& plots, const ChartHistory& history) {
+    // Layouts measure in int; a side far beyond any screen or page (or one
+    // that does not fit an int at all) would overflow them: nothing is drawn.
+    constexpr std::int64_t kLargest = 1 << 20;
+    if (std::abs(std::int64_t{bounds.right} - bounds.left) > kLargest ||
+        std::abs(std::int64_t{bounds.bottom} - bounds.top) > kLargest) {
+        return;
+    }
     const gfx::Rect area = bounds.normalized();
     if (area.isEmpty()) {
         return;

@@ -167,7 +167,7 @@ class TraceWalk {
             wash_->area = wash_->area.united(area);
         } else {
             flushWash();
-            wash_.emplace();
+            wash_ = Wash{};
             wash_->area = area;
         }
         wash_->lastColumn = x;

@@ -205,7 +205,8 @@ void TracePainter::fill(const Pixel& from, int x, int y) {
     const Selection selection(canvas_, {gfx::PenStyle::Solid, 1, style_.FillColor},
                               {gfx::BrushStyle::Solid, style_.FillColor});
     const std::array<gfx::Point, 4> corners{{
-        {std::clamp(from.x, band_.left, band_.right), scale_.clampRow(from.y)},
+        {std::clamp(from.x, band_.left, std::max(band_.left, band_.right)),
+         scale_.clampRow(from.y)},
         {x, y},
         {x, base},
         {from.x, base},

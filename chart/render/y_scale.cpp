@@ -26,7 +26,8 @@ std::int64_t YScale::row(double value) const {
 }
 
 int YScale::clampRow(std::int64_t row) const {
-    return static_cast<int>(std::clamp<std::int64_t>(row, top_, bottom_));
+    // A band too short to have rows keeps them all on its top.
+    return static_cast<int>(std::clamp<std::int64_t>(row, top_, std::max(top_, bottom_)));
 }
 
 int YScale::zeroLine() const {

@@ -1,5 +1,8 @@
 #include "platform/com/automation_object.h"
 
+#include <cmath>
+#include <optional>
+
 #include "platform/com/message_box.h"
 
 namespace brennix::com {
@@ -35,9 +38,23 @@ Result<Variant> AutomationObject::invoke(DispId id, InvokeKind kind, std::span<V
             if (m->readOnly) {
                 return Error::SetNotSupported;
             }
+            // A Double property holds only what its persisted document can
+            // hold. The control's own checks come first (and may refuse with
+            // their message); a value that is still not a finite number is
+            // taken back and refused.
+            std::optional<Variant> before;
+            if (m->type == PropType::Double) {
+                before = m->get(*this);
+            }
             auto status = m->put(*this, args[0]);
             if (!status) {
                 return status.error();
+            }
+            if (before) {
+                if (auto now = m->get(*this).toDouble(); now && !std::isfinite(*now)) {
+                    (void)m->store(*this, *before);
+                    return Error::Overflow;
+                }
             }
             return Variant();
         }

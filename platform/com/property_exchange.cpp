@@ -1,5 +1,6 @@
 #include "platform/com/property_exchange.h"
 
+#include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -71,7 +72,7 @@ std::optional<Variant> fromJson(PropType type, const Json& j) {
             }
             return std::nullopt;
         case PropType::Double:
-            if (j.is_number()) {
+            if (j.is_number() && std::isfinite(j.get<double>())) {
                 return Variant(j.get<double>());
             }
             return std::nullopt;

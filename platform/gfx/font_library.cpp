@@ -115,18 +115,27 @@ FontLibrary& FontLibrary::shared() {
     return library;
 }
 
+std::size_t FontLibrary::cachedFaces() const {
+    std::lock_guard lock(mutex_);
+    return faces_.size();
+}
+
 std::string FontLibrary::error() const {
     std::lock_guard lock(mutex_);
     return error_;
 }
 
-const FaceInstance* FontLibrary::face(const Font& font) {
+std::shared_ptr<const FaceInstance> FontLibrary::face(const Font& font) {
     const int ppem = pixelsPerEm(font.points);
     const std::string wanted = fontFileName(font);
     const std::string key = wanted + "@" + std::to_string(ppem);
+    std::shared_ptr<const FaceInstance> evicted;  // let go after the lock
     std::lock_guard lock(mutex_);
-    if (auto it = faces_.find(key); it != faces_.end()) {
-        return it->second.get();
+    for (auto it = faces_.begin(); it != faces_.end(); ++it) {
+        if (it->first == key) {
+            faces_.splice(faces_.begin(), faces_, it);
+            return it->second;
+        }
     }
     if (ft_->library == nullptr) {
         return nullptr;
@@ -160,11 +169,14 @@ const FaceInstance* FontLibrary::face(const Font& font) {
         } else if (FT_Set_Pixel_Sizes(handle->face, 0, static_cast<FT_UInt>(ppem)) != 0) {
             error_ = "font file " + file->string() + " has no size " + std::to_string(ppem);
         } else {
-            auto instance = std::unique_ptr<FaceInstance>(
+            std::shared_ptr<const FaceInstance> instance(
                 new FaceInstance(*this, std::move(handle), *file, ppem));
-            const FaceInstance* result = instance.get();
-            faces_.emplace(key, std::move(instance));
-            return result;
+            faces_.emplace_front(key, instance);
+            if (faces_.size() > kMaxFaces) {
+                evicted = std::move(faces_.back().second);
+                faces_.pop_back();
+            }
+            return instance;
         }
     }
     if (!reported_) {
@@ -204,7 +216,12 @@ FaceInstance::FaceInstance(FontLibrary& library, std::unique_ptr<FaceHandle> fac
     metrics_.maxCharWidth = widest;
 }
 
-FaceInstance::~FaceInstance() = default;
+FaceInstance::~FaceInstance() {
+    // A face may outlive the library's list; FreeType calls on one library
+    // still take turns.
+    std::lock_guard lock(library_.mutex_);
+    face_.reset();
+}
 
 Glyph FaceInstance::render(char32_t c) const {
     Glyph g;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <list>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -57,7 +58,11 @@ class FontLibrary {
     static FontLibrary& shared();
 
     // nullptr when no font file can be found or loaded; error() says why.
-    const FaceInstance* face(const Font& font);
+    // The last kMaxFaces sizes and styles used are kept; a face handed out
+    // lives on with its holder after it is let go here.
+    std::shared_ptr<const FaceInstance> face(const Font& font);
+    static constexpr std::size_t kMaxFaces = 16;
+    std::size_t cachedFaces() const;
     std::string error() const;
 
   private:
@@ -67,7 +72,7 @@ class FontLibrary {
     std::unique_ptr<FreeTypeHandle> ft_;
     std::vector<std::filesystem::path> directories_;
     mutable std::mutex mutex_;
-    std::unordered_map<std::string, std::unique_ptr<FaceInstance>> faces_;
+    std::list<std::pair<std::string, std::shared_ptr<const FaceInstance>>> faces_;  // newest first
     std::string error_;
     bool reported_ = false;
 };

@@ -319,7 +319,7 @@ const FaceInstance* RasterCanvas::face() const {
         face_ = fonts_.face(font_);
         faceLooked_ = true;
     }
-    return face_;
+    return face_.get();
 }
 
 TextMetrics RasterCanvas::textMetrics() const {

@@ -108,7 +108,7 @@ class RasterCanvas final : public Canvas {
     bool spareReady_ = false;
     Pixel brushPixel_ = 0;
     bool brushSolid_ = true;
-    mutable const FaceInstance* face_ = nullptr;
+    mutable std::shared_ptr<const FaceInstance> face_;
     mutable bool faceLooked_ = false;
 
     // Reused between calls to keep the figures free of allocations.

@@ -162,7 +162,7 @@ TextMetrics RecordingCanvas::textMetrics() const {
     if (fixed_) {
         return fixed_->metrics;
     }
-    const FaceInstance* f = fonts_->face(font_);
+    const auto f = fonts_->face(font_);
     return f != nullptr ? f->metrics() : nominalMetrics(font_.points);
 }
 
@@ -172,7 +172,7 @@ Size RecordingCanvas::textExtent(std::string_view utf8) const {
         forEachCodepoint(utf8, [&](char32_t) { width += fixed_->advance; });
         return {width, fixed_->metrics.height};
     }
-    const FaceInstance* f = fonts_->face(font_);
+    const auto f = fonts_->face(font_);
     if (f != nullptr) {
         forEachCodepoint(utf8, [&](char32_t c) { width += f->advance(c); });
     }

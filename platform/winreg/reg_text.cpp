@@ -1,7 +1,9 @@
 #include "platform/winreg/reg_text.h"
 
 #include <cstdio>
+#include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace brennix::winreg {
@@ -112,6 +114,73 @@ bool isTextType(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
+// The tree while it is read. Nodes stay put and are found by their
+// upper-cased names, so a file of many keys or values in any order reads in
+// n log n; the sorted document is made from it once at the end.
+struct ParseNode {
+    std::string name;  // first spelling
+    std::vector<std::string> comments;
+    std::vector<std::optional<Value>> values;  // file order; removed ones empty
+    std::unordered_map<std::string, std::size_t> valueIndex;
+    std::map<std::string, ParseNode> subkeys;
+
+    ParseNode& subkey(std::string_view part) {
+        auto [it, added] = subkeys.try_emplace(upperName(part));
+        if (added) {
+            it->second.name = std::string(part);
+        }
+        return it->second;
+    }
+
+    Value* findValue(const std::string& upper) {
+        auto it = valueIndex.find(upper);
+        return it == valueIndex.end() ? nullptr : &*values[it->second];
+    }
+
+    void setValue(Value value) {
+        const std::string upper = upperName(value.name);
+        if (Value* existing = findValue(upper)) {
+            if (existing->name != value.name) {
+                // The name keeps its first spelling; these lines spell it otherwise.
+                value.name = existing->name;
+                value.source.clear();
+            }
+            if (value.comments.empty()) {
+                value.comments = std::move(existing->comments);
+            }
+            *existing = std::move(value);
+            return;
+        }
+        valueIndex.emplace(upper, values.size());
+        values.emplace_back(std::move(value));
+    }
+
+    void removeValue(const std::string& valueName) {
+        auto it = valueIndex.find(upperName(valueName));
+        if (it != valueIndex.end()) {
+            values[it->second].reset();
+            valueIndex.erase(it);
+        }
+    }
+
+    // Moves everything into `out`; map order is the registry's name order.
+    void moveInto(KeyNode& out) {
+        out.name = std::move(name);
+        out.comments = std::move(comments);
+        for (auto& value : values) {
+            if (value) {
+                out.values.push_back(std::move(*value));
+            }
+        }
+        out.subkeys.resize(subkeys.size());
+        std::size_t i = 0;
+        for (auto& entry : subkeys) {
+            entry.second.moveInto(out.subkeys[i++]);
+        }
+        subkeys.clear();
+    }
+};
+
 class Parser {
   public:
     Parser(Document& doc, ParseError& error) : doc_(doc), error_(error) {}
@@ -153,6 +222,7 @@ class Parser {
             }
         }
         doc_.trailingComments = std::move(pending_);
+        top_.moveInto(doc_.top);
         return true;
     }
 
@@ -202,11 +272,21 @@ class Parser {
             inner.remove_prefix(slash + 1);
         }
         if (deletion) {
-            doc_.remove(path);
+            ParseNode* parent = &top_;
+            for (std::size_t p = 0; parent != nullptr && p + 1 < path.size(); ++p) {
+                auto it = parent->subkeys.find(upperName(path[p]));
+                parent = it == parent->subkeys.end() ? nullptr : &it->second;
+            }
+            if (parent != nullptr) {
+                parent->subkeys.erase(upperName(path.back()));
+            }
             current_ = nullptr;
             pending_.clear();
         } else {
-            current_ = &doc_.create(path);
+            current_ = &top_;
+            for (const auto& part : path) {
+                current_ = &current_->subkey(part);
+            }
             for (auto& c : pending_) {
                 current_->comments.push_back(std::move(c));
             }
@@ -364,7 +444,8 @@ class Parser {
     ParseError& error_;
     std::vector<std::string_view> lines_;
     std::vector<std::string> pending_;
-    KeyNode* current_ = nullptr;
+    ParseNode top_;
+    ParseNode* current_ = nullptr;
     bool deleted_ = false;
     bool legacy_ = false;
     bool singleByte_ = false;
@@ -453,7 +534,8 @@ void writeValue(std::string& out, const Value& value) {
 }
 
 void writeKey(std::string& out, const KeyNode& node, const std::string& path, bool isRoot) {
-    if (!isRoot || !node.values.empty() || !node.comments.empty()) {
+    // A root is implied by its subkeys; one with none must be written itself.
+    if (!isRoot || !node.values.empty() || !node.comments.empty() || node.subkeys.empty()) {
         out += kEol;
         writeComments(out, node.comments);
         out += '[';
@@ -499,9 +581,9 @@ std::string formatValueData(const Value& value) {
     }
     if (value.type == REG_SZ && !value.data.empty() && value.data.back() == 0) {
         std::string text(value.data.begin(), value.data.end() - 1);
-        // A quoted string ends at its line; text that a line cannot hold
-        // stays in hex, where every byte survives.
-        if (text.find_first_of(std::string_view("\0\r\n", 3)) == std::string::npos) {
+        // A quoted string ends at its line and is read as UTF-8; text that
+        // a line cannot hold stays in hex, where every byte survives.
+        if (text.find('\0') == std::string::npos && fitsOnALine(text)) {
             return quoteName(text);
         }
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <set>
 
@@ -34,14 +35,18 @@ LONG storeFailure(LONG rc, const std::string& message) {
 // A user's hive always has Software, even before anything is stored.
 const KeyPath kSoftware = {"HKEY_CURRENT_USER", "Software"};
 
-LONG readStore(Document& doc) {
+LONG readStore(std::shared_ptr<const Document>& doc) {
     tLastError.clear();
     std::string message;
     LONG rc = StoreFile(storePath()).read(doc, message);
     if (rc != ERROR_SUCCESS) {
         return storeFailure(rc, message);
     }
-    doc.create(kSoftware);
+    if (doc->find(kSoftware) == nullptr) {
+        auto withSoftware = std::make_shared<Document>(*doc);
+        withSoftware->create(kSoftware);
+        doc = std::move(withSoftware);
+    }
     return ERROR_SUCCESS;
 }
 
@@ -143,7 +148,7 @@ LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*ulOptions*/, REGSAM 
     *phkResult = nullptr;
     OpenKey base;
     KeyPath relative;
-    Document doc;
+    std::shared_ptr<const Document> doc;
     LONG rc = resolve(hKey, 0, base);
     if (rc == ERROR_SUCCESS) {
         rc = splitSubKey(lpSubKey, relative);
@@ -154,11 +159,11 @@ LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*ulOptions*/, REGSAM 
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
-    if (doc.find(base.path) == nullptr) {
+    if (doc->find(base.path) == nullptr) {
         return ERROR_KEY_DELETED;
     }
     KeyPath path = join(base.path, relative);
-    if (doc.find(path) == nullptr) {
+    if (doc->find(path) == nullptr) {
         return ERROR_FILE_NOT_FOUND;
     }
     *phkResult = openHandle({std::move(path), granted(samDesired)});
@@ -174,7 +179,7 @@ LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*Reserved*/, char* 
     *phkResult = nullptr;
     OpenKey base;
     KeyPath relative;
-    Document doc;
+    std::shared_ptr<const Document> doc;
     LONG rc = resolve(hKey, 0, base);
     if (rc == ERROR_SUCCESS) {
         rc = splitSubKey(lpSubKey, relative);
@@ -190,7 +195,7 @@ LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*Reserved*/, char* 
         return ERROR_INVALID_PARAMETER;
     }
     bool created = false;
-    if (doc.find(path) == nullptr) {
+    if (doc->find(path) == nullptr) {
         rc = updateStore([&](Document& current, bool& changed) {
             if (current.find(base.path) == nullptr) {
                 return ERROR_KEY_DELETED;
@@ -202,7 +207,7 @@ LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD /*Reserved*/, char* 
         if (rc != ERROR_SUCCESS) {
             return rc;
         }
-    } else if (doc.find(base.path) == nullptr) {
+    } else if (doc->find(base.path) == nullptr) {
         return ERROR_KEY_DELETED;
     }
     if (lpdwDisposition != nullptr) {
@@ -220,7 +225,7 @@ LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD* lpRese
         return ERROR_INVALID_PARAMETER;
     }
     OpenKey key;
-    Document doc;
+    std::shared_ptr<const Document> doc;
     LONG rc = resolve(hKey, KEY_QUERY_VALUE, key);
     if (rc == ERROR_SUCCESS) {
         rc = readStore(doc);
@@ -228,7 +233,7 @@ LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD* lpRese
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
-    const KeyNode* node = doc.find(key.path);
+    const KeyNode* node = doc->find(key.path);
     if (node == nullptr) {
         return ERROR_KEY_DELETED;
     }
@@ -267,7 +272,7 @@ LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD* lpcchName, DWO
         return ERROR_INVALID_PARAMETER;
     }
     OpenKey key;
-    Document doc;
+    std::shared_ptr<const Document> doc;
     LONG rc = resolve(hKey, KEY_ENUMERATE_SUB_KEYS, key);
     if (rc == ERROR_SUCCESS) {
         rc = readStore(doc);
@@ -275,7 +280,7 @@ LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, char* lpName, DWORD* lpcchName, DWO
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
-    const KeyNode* node = doc.find(key.path);
+    const KeyNode* node = doc->find(key.path);
     if (node == nullptr) {
         return ERROR_KEY_DELETED;
     }
@@ -301,7 +306,7 @@ LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWO
         return ERROR_INVALID_PARAMETER;
     }
     OpenKey key;
-    Document doc;
+    std::shared_ptr<const Document> doc;
     LONG rc = resolve(hKey, KEY_QUERY_VALUE, key);
     if (rc == ERROR_SUCCESS) {
         rc = readStore(doc);
@@ -309,7 +314,7 @@ LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWO
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
-    const KeyNode* node = doc.find(key.path);
+    const KeyNode* node = doc->find(key.path);
     if (node == nullptr) {
         return ERROR_KEY_DELETED;
     }

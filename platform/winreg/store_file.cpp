@@ -4,9 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -18,6 +22,42 @@ namespace brennix::winreg {
 namespace {
 
 constexpr off_t kMaxStoreBytes = 64 * 1024 * 1024;
+
+std::atomic<WriteStepHook> gWriteStepHook{nullptr};
+
+// Zero to go on; otherwise the errno the step fails with.
+int stepFault(WriteStep step) {
+    WriteStepHook hook = gWriteStepHook.load();
+    return hook != nullptr ? hook(step) : 0;
+}
+
+bool faulted(WriteStep step) {
+    if (int err = stepFault(step); err != 0) {
+        errno = err;
+        return true;
+    }
+    return false;
+}
+
+// The temporary name of a write, ".registry.reg.XXXXXX".
+std::string temporaryPrefix(const std::filesystem::path& path) {
+    return "." + path.filename().string() + ".";
+}
+
+// Temporaries are only made under the writers' lock, so one found while
+// holding it was left by a writer that died.
+void removeLeftTemporaries(const std::filesystem::path& folder, const std::filesystem::path& path) {
+    const std::string prefix = temporaryPrefix(path);
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            it->is_regular_file(ec)) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
 
 std::string describe(const std::filesystem::path& path, int err) {
     return path.string() + ": " + std::strerror(err);
@@ -52,7 +92,7 @@ class Descriptor {
     int fd_;
 };
 
-bool writeAll(int fd, const std::string& text) {
+bool writeAll(int fd, std::string_view text) {
     std::size_t done = 0;
     while (done < text.size()) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -67,17 +107,31 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
+// A link whose target is gone is not an empty store: the user's store is
+// somewhere else, and a fresh one here would hide that.
+std::string danglingLink(const std::filesystem::path& path) {
+    std::error_code ec;
+    return path.string() + ": a symbolic link to " +
+           std::filesystem::read_symlink(path, ec).string() + ", which does not exist";
+}
+
 LONG readBytes(const std::filesystem::path& path, std::string& bytes, bool& missing,
                std::string& message) {
     missing = false;
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
-        if (errno == ENOENT) {
+        const int err = errno;
+        std::error_code ec;
+        if (err == ENOENT && std::filesystem::is_symlink(path, ec)) {
+            message = danglingLink(path);
+            return ERROR_READ_FAULT;
+        }
+        if (err == ENOENT) {
             missing = true;
             return ERROR_SUCCESS;
         }
-        message = "cannot read " + describe(path, errno);
-        return errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_READ_FAULT;
+        message = "cannot read " + describe(path, err);
+        return err == EACCES ? ERROR_ACCESS_DENIED : ERROR_READ_FAULT;
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
@@ -115,19 +169,44 @@ LONG readBytes(const std::filesystem::path& path, std::string& bytes, bool& miss
     return ERROR_SUCCESS;
 }
 
-LONG readDocument(const std::filesystem::path& path, Document& out, std::string& message) {
+// The last store parsed, with the bytes it was parsed from: a call that
+// reads the same bytes again takes the document without parsing it. Bytes,
+// not file times, decide, so a change within one clock tick is never missed.
+struct ParsedStore {
+    std::mutex mutex;
+    std::string path;
+    std::string bytes;
+    std::shared_ptr<const Document> document;
+};
+
+ParsedStore& lastParsed() {
+    static ParsedStore parsed;
+    return parsed;
+}
+
+LONG readDocument(const std::filesystem::path& path, std::shared_ptr<const Document>& out,
+                  std::string& message) {
     std::string bytes;
     bool missing = false;
     LONG rc = readBytes(path, bytes, missing, message);
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
-    out = {};
     if (missing) {
+        out = std::make_shared<const Document>();
         return ERROR_SUCCESS;
     }
+    ParsedStore& cache = lastParsed();
+    {
+        std::lock_guard lock(cache.mutex);
+        if (cache.document != nullptr && cache.path == path.native() && cache.bytes == bytes) {
+            out = cache.document;
+            return ERROR_SUCCESS;
+        }
+    }
+    auto document = std::make_shared<Document>();
     ParseError error;
-    if (!parseRegText(bytes, out, error)) {
+    if (!parseRegText(bytes, *document, error)) {
         message = path.string();
         if (error.line > 0) {
             message += " line " + std::to_string(error.line);
@@ -135,16 +214,22 @@ LONG readDocument(const std::filesystem::path& path, Document& out, std::string&
         message += ": " + error.message;
         return ERROR_BADDB;
     }
+    out = document;
+    std::lock_guard lock(cache.mutex);
+    cache.path = path.native();
+    cache.bytes = std::move(bytes);
+    cache.document = std::move(document);
     return ERROR_SUCCESS;
 }
 
 // Temporary file in the same folder, flushed, then renamed over the store.
 LONG replaceFile(const std::filesystem::path& path, const std::string& text, std::string& message) {
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    removeLeftTemporaries(folder, path);
+    std::string pattern = (folder / (temporaryPrefix(path) + "XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    Descriptor fd(faulted(WriteStep::CreateTemporary) ? -1 : ::mkostemp(name.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         message = "cannot write " + describe(folder, errno);
         return ERROR_WRITE_FAULT;
@@ -159,23 +244,32 @@ LONG replaceFile(const std::filesystem::path& path, const std::string& text, std
     if (::stat(path.c_str(), &st) == 0) {
         ::fchmod(fd.get(), st.st_mode & 07777);
     }
-    if (!writeAll(fd.get(), text) || ::fsync(fd.get()) != 0) {
+    const std::string_view all(text);
+    const std::size_t half = all.size() / 2;
+    if (!writeAll(fd.get(), all.substr(0, half)) || faulted(WriteStep::WriteSecondHalf) ||
+        !writeAll(fd.get(), all.substr(half)) || faulted(WriteStep::Sync) ||
+        ::fsync(fd.get()) != 0) {
         return fail(errno);
     }
     if (::close(fd.release()) != 0) {
         return fail(errno);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (faulted(WriteStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0) {
         return fail(errno);
     }
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }
+    (void)stepFault(WriteStep::Done);
     return ERROR_SUCCESS;
 }
 
 }  // namespace
+
+void setWriteStepHook(WriteStepHook hook) {
+    gWriteStepHook.store(hook);
+}
 
 std::filesystem::path storePath() {
     if (const char* explicitPath = std::getenv("BRENNIX_REGISTRY");
@@ -194,12 +288,25 @@ std::filesystem::path storePath() {
 }
 
 LONG StoreFile::read(Document& out, std::string& message) const {
+    std::shared_ptr<const Document> shared;
+    LONG rc = readDocument(path_, shared, message);
+    if (rc == ERROR_SUCCESS) {
+        out = *shared;
+    }
+    return rc;
+}
+
+LONG StoreFile::read(std::shared_ptr<const Document>& out, std::string& message) const {
     return readDocument(path_, out, message);
 }
 
 LONG StoreFile::update(const Change& change, std::string& message) const {
-    const auto target = resolveLinks(path_);
     std::error_code ec;
+    if (std::filesystem::is_symlink(path_, ec) && !std::filesystem::exists(path_, ec)) {
+        message = danglingLink(path_);
+        return ERROR_WRITE_FAULT;
+    }
+    const auto target = resolveLinks(path_);
     if (target.has_parent_path()) {
         std::filesystem::create_directories(target.parent_path(), ec);
         if (ec) {
@@ -219,11 +326,12 @@ LONG StoreFile::update(const Change& change, std::string& message) const {
             return ERROR_WRITE_FAULT;
     }
     // Read again under the lock, so a change made meanwhile is not lost.
-    Document document;
-    LONG rc = readDocument(target, document, message);
+    std::shared_ptr<const Document> current;
+    LONG rc = readDocument(target, current, message);
     if (rc != ERROR_SUCCESS) {
         return rc;
     }
+    Document document = *current;
     bool changed = false;
     rc = change(document, changed);
     if (rc != ERROR_SUCCESS || !changed) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/winreg/document.h"
@@ -20,9 +21,12 @@ class StoreFile {
 
     const std::filesystem::path& path() const { return path_; }
 
-    // A missing file reads as an empty store. On failure `message` names the
-    // file and, for a malformed one, the line.
+    // A missing file reads as an empty store, but a symbolic link to one is
+    // an error. On failure `message` names the file and, for a malformed
+    // one, the line.
     LONG read(Document& out, std::string& message) const;
+    // The same without a copy: unchanged bytes give the document parsed before.
+    LONG read(std::shared_ptr<const Document>& out, std::string& message) const;
 
     // Sets `changed` when the document must be written back.
     using Change = std::function<LONG(Document&, bool& changed)>;
@@ -35,5 +39,12 @@ class StoreFile {
   private:
     std::filesystem::path path_;
 };
+
+// The steps of replacing the file, for tests that stop or fail a write
+// there. The hook runs before each step; a non-zero result fails the step
+// as if its system call had failed with that errno.
+enum class WriteStep { CreateTemporary, WriteSecondHalf, Sync, Rename, Done };
+using WriteStepHook = int (*)(WriteStep step);
+void setWriteStepHook(WriteStepHook hook);
 
 }  // namespace brennix::winreg

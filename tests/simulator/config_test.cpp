@@ -77,6 +77,8 @@ TEST(SimulatorConfiguration, MistakesNameTheirLine) {
          "line 4: channel must be 0 to 15"},
         {"[board]\ntype = vexa\nbase = 0x300\nchannel 1 = sine amplitude=big\n",
          "line 4: signal amplitude must be a number"},
+        {"[board]\ntype = vexa\nbase = 0x300\nchannel 4 = noise seed=4444444444444444444444\n",
+         "line 4: signal seed must be at most 4294967295"},
         {"pic-master-mask = 0x100\n", "line 1: pic-master-mask must be a byte"},
         {"[boards]\n", "line 1: unknown section"},
     };

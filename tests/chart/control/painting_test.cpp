@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <string>
 #include <utility>
@@ -234,6 +235,44 @@ TEST_F(ChartPainting, EveryDrawingPropertyChangesThePaint) {
                                 }))
             << name << " does not reach the paint";
         ASSERT_TRUE(com::PropertyExchange::load(*chart, baseline).ok());
+    }
+}
+
+TEST_F(ChartPainting, ATinyChartWithAFillStillPaintsInsideItsRectangle) {
+    put("FillBase1", std::int16_t{FB_Zero});
+    for (int i = 0; i < 40; ++i) {
+        plot({static_cast<double>(i % 7) - 3.0});
+    }
+    for (int side : {1, 2, 5, 12, 20, 29, 33}) {
+        for (gfx::Rect area :
+             {gfx::Rect{10, 10, 10 + side, 50}, gfx::Rect{10, 10, 50, 10 + side}}) {
+            SCOPED_TRACE(side);
+            gfx::RasterCanvas canvas({60, 60});
+            const auto untouched = canvas.bitmap().row(0)[0];
+            chart->draw(canvas, area);
+            int outside = 0;
+            int inside = 0;
+            for (int y = 0; y < 60; ++y) {
+                for (int x = 0; x < 60; ++x) {
+                    const bool changed = canvas.bitmap().row(y)[x] != untouched;
+                    (area.contains({x, y}) ? inside : outside) += changed;
+                }
+            }
+            EXPECT_EQ(outside, 0);
+            EXPECT_GT(inside, 0);
+        }
+    }
+}
+
+TEST_F(ChartPainting, ARectangleLargerThanAnyPageDrawsNothing) {
+    constexpr int kMost = std::numeric_limits<int>::max();
+    constexpr int kLeast = std::numeric_limits<int>::min();
+    for (gfx::Rect huge : {gfx::Rect{kLeast, 0, kMost, 100}, gfx::Rect{0, kLeast, 100, kMost},
+                           gfx::Rect{kMost, 0, kLeast, 100}, gfx::Rect{0, 0, 1'300'000'000, 100},
+                           gfx::Rect{5, 5, 400, 5 + (1 << 21)}}) {
+        gfx::RecordingCanvas canvas({400, 300}, kMeasure);
+        chart->draw(canvas, huge);
+        EXPECT_TRUE(canvas.calls().empty());
     }
 }
 

@@ -1,5 +1,8 @@
 #include <gmock/gmock.h>
 
+#include <limits>
+#include <string>
+
 #include "platform/com/property_exchange.h"
 #include "tests/chart/control/chart_fixture.h"
 
@@ -64,6 +67,23 @@ TEST_F(ChartPersistence, LoadingRunsNoRangeTestAndMissingValuesTakeTheirDefaults
     EXPECT_EQ(getInt("XSpacingMinor"), 77);
     EXPECT_EQ(getInt("ViewNum"), 100);
     EXPECT_THAT(messages.texts(), IsEmpty());
+}
+
+TEST_F(ChartPersistence, AHistoryLengthNoPutWouldAcceptLoadsAsTheDefaultLength) {
+    for (std::int32_t length : {std::numeric_limits<std::int32_t>::max(), 1048576, 1023, 0, -5}) {
+        SCOPED_TRACE(length);
+        const std::string document =
+            R"({"class": "Chart", "version": "1.0", "properties": {
+            "PlotNum": {"type": "short", "value": 1},
+            "HistoryLength": {"type": "long", "value": )" +
+            std::to_string(length) + "}}}";
+        auto copy = com::createControl<CChartCtrl>();
+        ASSERT_TRUE(com::PropertyExchange::load(*copy, document).ok());
+        EXPECT_EQ(copy->get("HistoryLength")->toInt32().valueOr(0), 1024);
+        EXPECT_EQ(copy->history().ringLength(), 1024);
+        ASSERT_TRUE(copy->call("InitControl").ok());
+        EXPECT_NE(copy->history().ring(0), nullptr);
+    }
 }
 
 }  // namespace

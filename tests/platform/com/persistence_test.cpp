@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "platform/com/headless_site.h"
@@ -169,6 +170,36 @@ TEST_F(SamplePersistence, AMalformedDocumentIsAnErrorAndChangesNothing) {
     }
     EXPECT_TRUE(control->isModified());
     EXPECT_EQ(site.invalidations(), invalidations);
+}
+
+TEST_F(SamplePersistence, ADoubleThatIsNotAFiniteNumberIsRefusedSoTheDocumentStillLoads) {
+    ASSERT_TRUE(control->put("SampleRate", Variant(48000.5)).ok());
+    for (const Variant& bad : {Variant(std::numeric_limits<double>::quiet_NaN()),
+                               Variant(std::numeric_limits<double>::infinity()), Variant("nan"),
+                               Variant("inf"), Variant(" Infinity ")}) {
+        SCOPED_TRACE(*bad.toString());
+        auto status = control->put("SampleRate", bad);
+        ASSERT_FALSE(status.ok());
+        EXPECT_EQ(status.error(), Error::Overflow);
+        EXPECT_EQ(control->sampleRate(), 48000.5);
+    }
+    // The control's own range test still comes first, with its message.
+    EXPECT_TRUE(control->put("SampleRate", Variant("-inf")).ok());
+    EXPECT_EQ(messages.texts().size(), 1U);
+    EXPECT_EQ(control->sampleRate(), 48000.5);
+    const std::string saved = PropertyExchange::save(*control);
+    auto other = createControl<CSampleCtrl>();
+    ASSERT_TRUE(PropertyExchange::load(*other, saved).ok()) << saved;
+    EXPECT_EQ(other->sampleRate(), 48000.5);
+
+    // A number too large for a double reads as infinity, so it is refused too.
+    std::string huge = documentWith("SampleRate", {{"type", "double"}, {"value", 1}});
+    const std::string one = "\"value\":1}";
+    huge.replace(huge.find(one), one.size(), "\"value\":1e400}");
+    auto status = PropertyExchange::load(*other, huge);
+    ASSERT_FALSE(status.ok()) << huge;
+    EXPECT_EQ(status.error(), Error::MalformedDocument);
+    EXPECT_EQ(other->sampleRate(), 48000.5);
 }
 
 }  // namespace

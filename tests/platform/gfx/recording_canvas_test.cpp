@@ -84,7 +84,7 @@ TEST_F(RecordingCanvasTest, BlockCopyCarriesWhatWasDrawnOffScreen) {
 
 TEST(RecordingCanvasFonts, MeasuresWithTheSameFacesAsTheRasterCanvas) {
     RecordingCanvas canvas(Size{10, 10});
-    const FaceInstance* face = FontLibrary::shared().face(Font{});
+    const auto face = FontLibrary::shared().face(Font{});
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(canvas.textMetrics(), face->metrics());
     EXPECT_EQ(canvas.textExtent("Hz").cx, face->advance(U'H') + face->advance(U'z'));

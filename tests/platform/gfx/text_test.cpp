@@ -199,9 +199,36 @@ TEST(FontFiles, AMissingStyleFallsBackToTheRegularFace) {
     FontLibrary library({dir});
     Font bold;
     bold.bold = true;
-    const FaceInstance* face = library.face(bold);
+    const auto face = library.face(bold);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->file().filename(), "DejaVuSans.ttf");
+}
+
+TEST(FontFiles, OnlyTheSixteenFacesUsedLastAreKeptAndAHeldFaceOutlivesItsPlace) {
+    FontLibrary library(defaultFontDirectories());
+    auto sized = [](double points) {
+        Font font;
+        font.points = points;
+        return font;
+    };
+    const auto first = library.face(sized(8));
+    ASSERT_NE(first, nullptr);
+    const TextMetrics firstMetrics = first->metrics();
+    for (int points = 9; points < 9 + 15; ++points) {
+        ASSERT_NE(library.face(sized(points)), nullptr);
+    }
+    EXPECT_EQ(library.face(sized(8)), first) << "used again, so the newest";
+    ASSERT_NE(library.face(sized(40)), nullptr);
+    EXPECT_EQ(library.face(sized(8)), first);
+    for (int points = 50; points < 90; ++points) {
+        ASSERT_NE(library.face(sized(points)), nullptr);
+    }
+    EXPECT_EQ(library.cachedFaces(), FontLibrary::kMaxFaces);
+    EXPECT_EQ(first->metrics(), firstMetrics);
+    EXPECT_GT(first->advance(U'\u00e9'), 0) << "a glyph rendered after eviction";
+    const auto again = library.face(sized(8));
+    EXPECT_NE(again, first);
+    EXPECT_EQ(again->metrics(), firstMetrics);
 }
 
 }  // namespace

@@ -129,6 +129,32 @@ TEST_F(RegTextReading, EmptyFileIsAnEmptyStore) {
     EXPECT_TRUE(doc.top.subkeys.empty());
 }
 
+TEST_F(RegTextReading, KeysAndValuesInReverseOrderComeBackSortedAndComplete) {
+    std::string text = "REGEDIT4\n";
+    constexpr int kKeys = 3000;
+    for (int i = kKeys - 1; i >= 0; --i) {
+        text += "[HKEY_CURRENT_USER\\D\\k" + std::to_string(100000 + i) + "]\n";
+    }
+    text += "[HKEY_CURRENT_USER\\V]\n";
+    for (int i = kKeys - 1; i >= 0; --i) {
+        text += "\"v" + std::to_string(i) + "\"=dword:0000000" + std::to_string(i % 10) + "\n";
+    }
+    text += "\"v7\"=-\n\"V8\"=dword:0000000f\n";
+    Document doc = parse(text);
+    const KeyNode* d = doc.find({"HKEY_CURRENT_USER", "D"});
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(d->subkeys.size(), static_cast<std::size_t>(kKeys));
+    for (int i = 0; i < kKeys; ++i) {
+        ASSERT_EQ(d->subkeys[static_cast<std::size_t>(i)].name, "k" + std::to_string(100000 + i));
+    }
+    const KeyNode* v = doc.find({"HKEY_CURRENT_USER", "V"});
+    ASSERT_EQ(v->values.size(), static_cast<std::size_t>(kKeys - 1));
+    EXPECT_EQ(v->values.front().name, "v" + std::to_string(kKeys - 1)) << "file order";
+    EXPECT_EQ(v->findValue("v7"), nullptr);
+    EXPECT_EQ(dwordOf(*v->findValue("v8")), 15U);
+    EXPECT_EQ(v->findValue("v8")->name, "v8");
+}
+
 class RegTextWriting : public ::testing::Test {};
 
 TEST_F(RegTextWriting, RewriteKeepsOtherTypesExactlyAndCanonicalisesNothingElse) {
@@ -195,6 +221,53 @@ TEST_F(RegTextWriting, LongBinaryValuesWrapWithContinuations) {
     ParseError error;
     ASSERT_TRUE(parseRegText(written, again, error)) << error.message;
     EXPECT_EQ(again.find({"HKEY_CURRENT_USER", "K"})->findValue("blob")->data, v.data);
+}
+
+TEST_F(RegTextWriting, NamesDifferingOnlyInCaseReadAndRewriteUnderTheFirstSpelling) {
+    Document doc;
+    ParseError error;
+    ASSERT_TRUE(
+        parseRegText("REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"Rate\"=dword:00000001\n"
+                     "\"RATE\"=dword:00000002\n",
+                     doc, error));
+    const KeyNode* key = doc.find({"HKEY_CURRENT_USER", "K"});
+    ASSERT_EQ(key->values.size(), 1U);
+    EXPECT_EQ(key->values[0].name, "Rate");
+    EXPECT_EQ(dwordOf(key->values[0]), 2U);
+    const std::string written = formatRegText(doc);
+    EXPECT_NE(written.find("\"Rate\"=dword:00000002\r\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find("RATE"), std::string::npos) << written;
+}
+
+TEST_F(RegTextWriting, ARootWithNothingInItSurvivesARewrite) {
+    Document doc;
+    ParseError error;
+    ASSERT_TRUE(
+        parseRegText("REGEDIT4\n[HKEY_LOCAL_MACHINE]\n[HKEY_CURRENT_USER\\K]\n", doc, error));
+    Document again;
+    ASSERT_TRUE(parseRegText(formatRegText(doc), again, error)) << error.message;
+    EXPECT_NE(again.find({"HKEY_LOCAL_MACHINE"}), nullptr) << formatRegText(doc);
+    EXPECT_NE(again.find({"HKEY_CURRENT_USER", "K"}), nullptr);
+    EXPECT_EQ(formatRegText(again), formatRegText(doc));
+}
+
+TEST_F(RegTextWriting, TextThatIsNotUtf8StaysInHexSoTheRestOfTheFileReadsTheSame) {
+    Document doc;
+    ParseError error;
+    // Three bytes are no UTF-16, so they are kept as they are: not UTF-8.
+    ASSERT_TRUE(
+        parseRegText("Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Caf\xc3\xa9]\r\n"
+                     "\"s\"=hex(1):ff,41,00\r\n",
+                     doc, error));
+    Value* s = doc.find({"HKEY_CURRENT_USER", "Caf\xc3\xa9"})->findValue("s");
+    ASSERT_NE(s, nullptr);
+    s->source.clear();  // as after a change
+    const std::string written = formatRegText(doc);
+    Document again;
+    ASSERT_TRUE(parseRegText(written, again, error)) << error.message;
+    const KeyNode* key = again.find({"HKEY_CURRENT_USER", "Caf\xc3\xa9"});
+    ASSERT_NE(key, nullptr) << written;
+    EXPECT_EQ(key->findValue("s")->data, (std::vector<std::uint8_t>{0xff, 0x41, 0x00}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -136,6 +137,38 @@ TEST_F(ConcurrentWriters, TwoProcessesWritingAtOnceLoseNoUpdate) {
     EXPECT_EQ(readDword("BaseAddress1"), 0x300U);
 }
 
+TEST_F(ConcurrentWriters, FourProcessesOfTwoHundredUpdatesEachLoseNone) {
+    writeStore(kSeed);
+    constexpr int kEach = 200;
+    std::vector<pid_t> children;
+    for (char prefix : {'A', 'B', 'C', 'D'}) {
+        pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // Losing nothing is the point here, not how long a turn may take.
+            setLockWaitMilliseconds(120000);
+            ::_exit(writeSeries(prefix, kEach) ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Key device;
+    ASSERT_EQ(Key::open(HKEY_CURRENT_USER, kDevice, KEY_READ, device), ERROR_SUCCESS);
+    for (char prefix : {'A', 'B', 'C', 'D'}) {
+        for (int i = 0; i < kEach; ++i) {
+            DWORD value = 0xDEAD;
+            ASSERT_EQ(device.queryDword(prefix + std::to_string(i), value), ERROR_SUCCESS)
+                << prefix << i;
+            EXPECT_EQ(value, static_cast<DWORD>(i));
+        }
+    }
+    EXPECT_EQ(readDword("BaseAddress1"), 0x300U);
+}
+
 TEST_F(ConcurrentWriters, ThreadsWritingAtOnceLoseNoUpdate) {
     constexpr int kEach = 15;
     std::vector<std::thread> threads;
@@ -224,6 +257,21 @@ TEST_F(StoreWrites, AWriteThroughASymbolicLinkReplacesItsTarget) {
     std::ifstream in(real, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"L0\"=dword:00000000"), std::string::npos);
+}
+
+TEST_F(StoreWrites, AnEditInPlaceOfTheSameSizeIsSeenByTheNextCall) {
+    writeStore(kSeed);
+    EXPECT_EQ(readDword("BaseAddress1"), 0x300U);
+    std::string edited = kSeed;
+    edited.replace(edited.find("00000300"), 8, "00000310");
+    {
+        std::fstream out(path_, std::ios::in | std::ios::out | std::ios::binary);
+        out.write(edited.data(), static_cast<std::streamsize>(edited.size()));
+    }
+    EXPECT_EQ(readDword("BaseAddress1"), 0x310U);
+    ASSERT_TRUE(writeSeries('E', 2));
+    EXPECT_EQ(readDword("BaseAddress1"), 0x310U);
+    EXPECT_EQ(readDword("E1"), 1U);
 }
 
 class StoreNames : public testing::TempStore {};
