@@ -18,7 +18,7 @@ void use(gfx::Canvas& canvas, gfx::ColorRef color) {
 }  // namespace
 
 int lineHeight(const gfx::Font& font) {
-    if (const gfx::FaceInstance* face = gfx::FontLibrary::shared().face(font)) {
+    if (const auto face = gfx::FontLibrary::shared().face(font)) {
         return face->metrics().height;
     }
     return gfx::nominalMetrics(font.points).height;

@@ -19,7 +19,7 @@ gfx::TextMetrics CScaleInstrument::useFont(gfx::Canvas& canvas) {
 
 gfx::TextMetrics CScaleInstrument::fontMetrics() {
     if (!metrics_ || metrics_->first != font()) {
-        const gfx::FaceInstance* face = gfx::FontLibrary::shared().face(font());
+        const auto face = gfx::FontLibrary::shared().face(font());
         metrics_.emplace(font(),
                          face != nullptr ? face->metrics() : gfx::nominalMetrics(font().points));
     }
