@@ -6,6 +6,7 @@
 // alter them, and look at them before committing.
 
 #include <gtest/gtest.h>
+#include <cmath>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +37,13 @@ std::shared_ptr<T> make(gfx::Size pixels = {}) {
 inline void set(com::Control& control, const char* name, const com::Variant& value) {
     EXPECT_TRUE(control.put(name, value).ok()) << name;
 }
+// A host cannot store NaN or infinity in a Double property: it is refused
+// and the control keeps what it had.
 inline void set(com::Control& control, const char* name, double value) {
+    if (!std::isfinite(value)) {
+        EXPECT_FALSE(control.put(name, com::Variant(value)).ok()) << name;
+        return;
+    }
     set(control, name, com::Variant(value));
 }
 inline void set(com::Control& control, const char* name, bool value) {
