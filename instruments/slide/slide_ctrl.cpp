@@ -127,7 +127,8 @@ void CSlideCtrl::drawColumnAndPointers(gfx::Canvas& canvas, const Tube& t) {
     if (!span) {
         canvas.fillRect({x0, top, x1, bottom}, kWhite);
     } else {
-        const int yv = std::clamp(t.heightOf(r, m_value), top, bottom);
+        // A tube too small to have a height still gets valid clamp bounds.
+        const int yv = std::clamp(t.heightOf(r, m_value), top, std::max(top, bottom));
         const bool toMaximum = m_fillStyle == static_cast<std::int16_t>(FillStyle::FillToMaximum);
         canvas.fillRect({x0, top, x1, std::min(yv + 1, bottom)}, toMaximum ? fill : kWhite);
         canvas.fillRect({x0, yv, x1, bottom}, toMaximum ? kWhite : fill);
