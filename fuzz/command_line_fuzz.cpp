@@ -12,9 +12,9 @@
 
 namespace {
 
-using brennix::tools::OptionSpec;
+using brennix::tools::OptionRule;
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"device", 'd', true, "a device number"},
     {"channel", 'c', true},
     {"csv", 0, true, "a file name"},
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     args.push_back(current);
-    const auto parsed = brennix::tools::parseArguments(args, kSpecs);
+    const auto parsed = brennix::tools::parseArguments(args, kRules);
     if (parsed.ok() != parsed.error.empty()) {
         fault("the outcome and its message disagree");
     }
@@ -58,16 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const auto& option : parsed.options) {
         bool known = false;
-        for (const auto& spec : kSpecs) {
-            if (spec.longName == option.name) {
+        for (const auto& rule : kRules) {
+            if (rule.longName == option.name) {
                 known = true;
-                if (spec.takesValue != option.value.has_value()) {
+                if (rule.takesValue != option.value.has_value()) {
                     fault("a value given to an option that takes none, or none to one that does");
                 }
             }
         }
         if (!known) {
-            fault("an option no spec names");
+            fault("an option no rule names");
         }
     }
     return 0;

@@ -25,10 +25,10 @@ constexpr const char* kUsage =
     "  -h, --help       show this text\n"
     "The boards are simulated unless BRENNIX_PORTS=real is set.\n";
 
-constexpr std::array kSpecs = {
-    tools::OptionSpec{"snapshot", 0, true, "a file name"},
-    tools::OptionSpec{"run-for", 0, true, "milliseconds"},
-    tools::OptionSpec{"help", 'h'},
+constexpr std::array kRules = {
+    tools::OptionRule{"snapshot", 0, true, "a file name"},
+    tools::OptionRule{"run-for", 0, true, "milliseconds"},
+    tools::OptionRule{"help", 'h'},
 };
 
 constexpr int kLongestRunMs = 24 * 60 * 60 * 1000;
@@ -44,7 +44,7 @@ ParsedDemoOptions parseDemoOptions(const QStringList& args) {
     for (const QString& arg : args) {
         words.push_back(arg.toStdString());
     }
-    const tools::ParsedArguments parsed = tools::parseArguments(words, kSpecs);
+    const tools::ParsedArguments parsed = tools::parseArguments(words, kRules);
     if (!parsed.ok()) {
         return fail(QString::fromStdString(parsed.error));
     }

@@ -88,7 +88,7 @@ std::optional<T> numberOf(std::string_view text) {
     return value;
 }
 
-constexpr tools::OptionSpec kOptions[] = {
+constexpr tools::OptionRule kOptions[] = {
     {"device", 'd', true},
     {"channel", 'c', true},
     {"range", 'r', true},

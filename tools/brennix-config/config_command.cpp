@@ -63,7 +63,7 @@ device refused, 2 the command line was wrong.
 // The value options of add, in the order of kSettingNames.
 constexpr std::array<std::string_view, 5> kAddOptions = {"base1", "base2", "irq1", "irq2", "dma"};
 
-constexpr tools::OptionSpec kOptions[] = {
+constexpr tools::OptionRule kOptions[] = {
     {"store", 0, true, "a file name"},
     {"help", 'h'},
     {"version"},

@@ -93,7 +93,7 @@ RegisterOutcome registerLibraryFile(const std::string& file, bool unregister) {
 }
 
 int runRegisterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static constexpr OptionSpec kOptions[] = {
+    static constexpr OptionRule kOptions[] = {
         {"unregister", 'u'}, {"silent", 's'}, {"help", 'h'}, {"version"}};
     // The desktop utility's spellings, before the first "--".
     std::vector<std::string> spelled;

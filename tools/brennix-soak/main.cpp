@@ -148,12 +148,12 @@ bool chartFeed(long samples) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    static constexpr tools::OptionSpec kSpecs[] = {{"cycles", 0, true, "a count"},
+    static constexpr tools::OptionRule kRules[] = {{"cycles", 0, true, "a count"},
                                                    {"rounds", 0, true, "a count"},
                                                    {"samples", 0, true, "a count"},
                                                    {"help", 'h', false}};
     const auto parsed =
-        tools::parseArguments(std::vector<std::string>(argv + 1, argv + argc), kSpecs);
+        tools::parseArguments(std::vector<std::string>(argv + 1, argv + argc), kRules);
     if (!parsed.ok() || !parsed.positional.empty()) {
         std::fprintf(stderr, "brennix-soak: %s\n",
                      parsed.ok() ? "no arguments are taken" : parsed.error.c_str());

@@ -23,13 +23,13 @@ const char* const kViewUsage =
 
 namespace {
 
-constexpr std::array kSpecs = {
-    OptionSpec{"snapshot", 0, true, "a file name"},
-    OptionSpec{"size", 0, true, "WIDTHxHEIGHT"},
-    OptionSpec{"design"},
-    OptionSpec{"call", 0, true, "a method name"},
-    OptionSpec{"help", 'h'},
-    OptionSpec{"version"},
+constexpr std::array kRules = {
+    OptionRule{"snapshot", 0, true, "a file name"},
+    OptionRule{"size", 0, true, "WIDTHxHEIGHT"},
+    OptionRule{"design"},
+    OptionRule{"call", 0, true, "a method name"},
+    OptionRule{"help", 'h'},
+    OptionRule{"version"},
 };
 
 ParsedView fail(QString error) {
@@ -59,7 +59,7 @@ ParsedView parseViewOptions(const QStringList& args) {
     for (const QString& arg : args) {
         words.push_back(arg.toStdString());
     }
-    const ParsedArguments parsed = parseArguments(words, kSpecs);
+    const ParsedArguments parsed = parseArguments(words, kRules);
     if (!parsed.ok()) {
         return fail(text(parsed.error));
     }

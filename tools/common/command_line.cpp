@@ -12,8 +12,8 @@ bool isOrdinary(std::string_view arg) {
 
 class Parser {
   public:
-    Parser(const std::vector<std::string>& args, std::span<const OptionSpec> specs)
-        : args_(args), specs_(specs) {}
+    Parser(const std::vector<std::string>& args, std::span<const OptionRule> rules)
+        : args_(args), rules_(rules) {}
 
     ParsedArguments run() {
         bool optionsDone = false;
@@ -33,16 +33,16 @@ class Parser {
     }
 
   private:
-    const OptionSpec* byLong(std::string_view name) const {
-        auto it = std::find_if(specs_.begin(), specs_.end(),
-                               [&](const OptionSpec& s) { return s.longName == name; });
-        return it == specs_.end() ? nullptr : &*it;
+    const OptionRule* byLong(std::string_view name) const {
+        auto it = std::find_if(rules_.begin(), rules_.end(),
+                               [&](const OptionRule& s) { return s.longName == name; });
+        return it == rules_.end() ? nullptr : &*it;
     }
 
-    const OptionSpec* byShort(char name) const {
-        auto it = std::find_if(specs_.begin(), specs_.end(),
-                               [&](const OptionSpec& s) { return s.shortName == name; });
-        return it == specs_.end() ? nullptr : &*it;
+    const OptionRule* byShort(char name) const {
+        auto it = std::find_if(rules_.begin(), rules_.end(),
+                               [&](const OptionRule& s) { return s.shortName == name; });
+        return it == rules_.end() ? nullptr : &*it;
     }
 
     void longOption(const std::string& arg) {
@@ -53,36 +53,36 @@ class Parser {
             body = body.substr(0, eq);
         }
         const std::string spelling = "--" + std::string(body);
-        const OptionSpec* spec = byLong(body);
-        if (spec == nullptr) {
+        const OptionRule* rule = byLong(body);
+        if (rule == nullptr) {
             fail(ArgumentProblem::UnknownOption, inlineValue ? spelling : arg);
             return;
         }
-        if (!spec->takesValue) {
+        if (!rule->takesValue) {
             if (inlineValue) {
                 fail(ArgumentProblem::UnwantedValue, spelling);
                 return;
             }
-            result_.options.push_back({spec->longName, spelling, std::nullopt});
+            result_.options.push_back({rule->longName, spelling, std::nullopt});
             return;
         }
         if (!inlineValue && !nextValue(inlineValue)) {
-            fail(ArgumentProblem::MissingValue, spelling, spec->valueNoun);
+            fail(ArgumentProblem::MissingValue, spelling, rule->valueNoun);
             return;
         }
-        result_.options.push_back({spec->longName, spelling, inlineValue});
+        result_.options.push_back({rule->longName, spelling, inlineValue});
     }
 
     void shortOptions(const std::string& arg) {
         for (std::size_t k = 1; k < arg.size(); ++k) {
             const std::string spelling = std::string("-") + arg[k];
-            const OptionSpec* spec = byShort(arg[k]);
-            if (spec == nullptr) {
+            const OptionRule* rule = byShort(arg[k]);
+            if (rule == nullptr) {
                 fail(ArgumentProblem::UnknownOption, k == 1 ? arg : spelling);
                 return;
             }
-            if (!spec->takesValue) {
-                result_.options.push_back({spec->longName, spelling, std::nullopt});
+            if (!rule->takesValue) {
+                result_.options.push_back({rule->longName, spelling, std::nullopt});
                 continue;
             }
             // The rest of the word is the value, as in -d1.
@@ -90,10 +90,10 @@ class Parser {
             if (k + 1 < arg.size()) {
                 value = arg.substr(k + 1);
             } else if (!nextValue(value)) {
-                fail(ArgumentProblem::MissingValue, spelling, spec->valueNoun);
+                fail(ArgumentProblem::MissingValue, spelling, rule->valueNoun);
                 return;
             }
-            result_.options.push_back({spec->longName, spelling, value});
+            result_.options.push_back({rule->longName, spelling, value});
             return;
         }
     }
@@ -126,7 +126,7 @@ class Parser {
     }
 
     const std::vector<std::string>& args_;
-    std::span<const OptionSpec> specs_;
+    std::span<const OptionRule> rules_;
     std::size_t i_ = 0;
     ParsedArguments result_;
 };
@@ -134,8 +134,8 @@ class Parser {
 }  // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& args,
-                               std::span<const OptionSpec> specs) {
-    return Parser(args, specs).run();
+                               std::span<const OptionRule> rules) {
+    return Parser(args, rules).run();
 }
 
 }  // namespace brennix::tools

@@ -12,7 +12,7 @@
 
 namespace brennix::tools {
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view longName;  // without the dashes: "device"
     char shortName = 0;         // 'd', or 0 for none
     bool takesValue = false;
@@ -21,7 +21,7 @@ struct OptionSpec {
 };
 
 struct GivenOption {
-    std::string_view name;  // the long name of its spec
+    std::string_view name;  // the long name of its rule
     std::string spelling;   // as written, for messages: "-d", "--device"
     std::optional<std::string> value;
 };
@@ -38,6 +38,6 @@ struct ParsedArguments {
 };
 
 ParsedArguments parseArguments(const std::vector<std::string>& args,
-                               std::span<const OptionSpec> specs);
+                               std::span<const OptionRule> rules);
 
 }  // namespace brennix::tools

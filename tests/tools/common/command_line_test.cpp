@@ -14,7 +14,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"device", 'd', true},
     {"unregister", 'u'},
     {"silent", 's'},
@@ -32,41 +32,41 @@ std::vector<std::string> valuesOf(const ParsedArguments& parsed) {
 TEST(CommandLine, AValueMayBeAttachedSeparateOrAfterAnEqualsSign) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"-d1"}, {"-d", "1"}, {"--device=1"}, {"--device", "1"}}) {
-        ParsedArguments parsed = parseArguments(args, kSpecs);
+        ParsedArguments parsed = parseArguments(args, kRules);
         ASSERT_TRUE(parsed.ok()) << parsed.error;
         EXPECT_THAT(valuesOf(parsed), ElementsAre("device=1")) << args.front();
     }
     // A value is taken as it stands, even when it starts with a dash.
-    EXPECT_THAT(valuesOf(parseArguments({"-d", "-u"}, kSpecs)), ElementsAre("device=-u"));
-    EXPECT_THAT(valuesOf(parseArguments({"--store="}, kSpecs)), ElementsAre("store="));
+    EXPECT_THAT(valuesOf(parseArguments({"-d", "-u"}, kRules)), ElementsAre("device=-u"));
+    EXPECT_THAT(valuesOf(parseArguments({"--store="}, kRules)), ElementsAre("store="));
 }
 
 TEST(CommandLine, FlagsBundleAndTheLastOneMayTakeTheRestAsItsValue) {
-    EXPECT_THAT(valuesOf(parseArguments({"-us"}, kSpecs)), ElementsAre("unregister=-", "silent=-"));
-    EXPECT_THAT(valuesOf(parseArguments({"-usd7"}, kSpecs)),
+    EXPECT_THAT(valuesOf(parseArguments({"-us"}, kRules)), ElementsAre("unregister=-", "silent=-"));
+    EXPECT_THAT(valuesOf(parseArguments({"-usd7"}, kRules)),
                 ElementsAre("unregister=-", "silent=-", "device=7"));
-    EXPECT_THAT(valuesOf(parseArguments({"-ud", "7"}, kSpecs)),
+    EXPECT_THAT(valuesOf(parseArguments({"-ud", "7"}, kRules)),
                 ElementsAre("unregister=-", "device=7"));
 }
 
 TEST(CommandLine, DashesThatAreNotOptionsStayArguments) {
     ParsedArguments parsed =
-        parseArguments({"-", "-1", "-.5", "file", "--", "-u", "--device"}, kSpecs);
+        parseArguments({"-", "-1", "-.5", "file", "--", "-u", "--device"}, kRules);
     ASSERT_TRUE(parsed.ok()) << parsed.error;
     EXPECT_TRUE(parsed.options.empty());
     EXPECT_THAT(parsed.positional, ElementsAre("-", "-1", "-.5", "file", "-u", "--device"));
 }
 
 TEST(CommandLine, EachMistakeIsNamedAsWritten) {
-    ParsedArguments unknown = parseArguments({"-u", "-x"}, kSpecs);
+    ParsedArguments unknown = parseArguments({"-u", "-x"}, kRules);
     EXPECT_EQ(unknown.problem, ArgumentProblem::UnknownOption);
     EXPECT_EQ(unknown.offending, "-x");
     EXPECT_EQ(unknown.error, "unknown option \"-x\"");
-    EXPECT_EQ(parseArguments({"-ux"}, kSpecs).offending, "-x");
-    EXPECT_EQ(parseArguments({"--bogus=3"}, kSpecs).offending, "--bogus");
-    EXPECT_EQ(parseArguments({"-d"}, kSpecs).error, "-d needs a value");
-    EXPECT_EQ(parseArguments({"--store"}, kSpecs).error, "--store needs a file name");
-    ParsedArguments unwanted = parseArguments({"--silent=yes"}, kSpecs);
+    EXPECT_EQ(parseArguments({"-ux"}, kRules).offending, "-x");
+    EXPECT_EQ(parseArguments({"--bogus=3"}, kRules).offending, "--bogus");
+    EXPECT_EQ(parseArguments({"-d"}, kRules).error, "-d needs a value");
+    EXPECT_EQ(parseArguments({"--store"}, kRules).error, "--store needs a file name");
+    ParsedArguments unwanted = parseArguments({"--silent=yes"}, kRules);
     EXPECT_EQ(unwanted.problem, ArgumentProblem::UnwantedValue);
     EXPECT_EQ(unwanted.error, "--silent takes no value");
 }
