@@ -40,6 +40,9 @@ com::AboutInfo CKnobCtrl::about() const {
 }
 
 void CKnobCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
+    if (!measurable(bounds)) {
+        return;
+    }
     const gfx::TextMetrics text = useFont(canvas);
     drawPanel(canvas, bounds);
     if (m_digitDisplay) {

@@ -1,5 +1,8 @@
 #include "instruments/scale/scale_instrument.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "instruments/scale/fill_rule.h"
 #include "platform/gfx/font_library.h"
 
@@ -24,6 +27,17 @@ gfx::TextMetrics CScaleInstrument::fontMetrics() {
                          face != nullptr ? face->metrics() : gfx::nominalMetrics(font().points));
     }
     return metrics_->second;
+}
+
+bool CScaleInstrument::measurable(const gfx::Rect& bounds) {
+    // The layouts offset the sides by text heights, borders and radii; these
+    // limits keep every such sum far inside int.
+    constexpr std::int64_t kFarthest = std::int64_t{1} << 28;
+    constexpr std::int64_t kLongest = std::int64_t{1} << 20;
+    const auto near = [](int v) { return std::abs(std::int64_t{v}) <= kFarthest; };
+    return near(bounds.left) && near(bounds.top) && near(bounds.right) && near(bounds.bottom) &&
+           std::abs(std::int64_t{bounds.right} - bounds.left) <= kLongest &&
+           std::abs(std::int64_t{bounds.bottom} - bounds.top) <= kLongest;
 }
 
 void CScaleInstrument::drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds) {

@@ -62,6 +62,11 @@ class CScaleInstrument : public com::Control {
   protected:
     CScaleInstrument() = default;
 
+    // False for a rectangle the layouts cannot measure in int: a corner
+    // farther out than any canvas reaches, or a side longer than any page.
+    // Nothing is drawn there.
+    static bool measurable(const gfx::Rect& bounds);
+
     // The background, the frame when Border is set and the caption.
     void drawPanel(gfx::Canvas& canvas, const gfx::Rect& bounds);
     // The framed box at the bottom showing Value, over a band of BackColor.

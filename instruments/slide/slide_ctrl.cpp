@@ -35,6 +35,9 @@ Tube CSlideCtrl::clientTube() {
 }
 
 void CSlideCtrl::onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) {
+    if (!measurable(bounds)) {
+        return;
+    }
     const gfx::TextMetrics text = useFont(canvas);
     drawPanel(canvas, bounds);
     if (m_digitDisplay) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -117,6 +118,44 @@ TYPED_TEST(OddValues, ControlsOfNoOrLittleSizeDrawSafely) {
         control->draw(small, {-40, -40, 60, 60});
         control->draw(small, {10, 10, 5, 5});
     }
+}
+
+bool untouched(const gfx::Bitmap& b) {
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x) {
+            if (b.colorAt(x, y) != gfx::rgb(255, 255, 255)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Hosts hand paints rectangles anywhere; near the ends of int every offset
+// the layouts add from a side would overflow. Such a paint draws nothing.
+TYPED_TEST(OddValues, RectanglesAtTheEndsOfTheIntRangeDrawNothing) {
+    const std::vector<gfx::Rect> kFarBounds{
+        {0, INT_MIN, 150, INT_MIN + 5},  // bottom next to the least int
+        {0, INT_MIN + 100, 150, INT_MIN},     {0, INT_MAX - 5, 150, INT_MAX},
+        {INT_MAX - 150, 0, INT_MAX, 150},     {INT_MIN, 0, INT_MIN + 150, 150},
+        {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {-1000000000, 10, 1000000000, 30},
+    };
+    auto control = make<TypeParam>({150, 150});
+    set(*control, "Caption", com::Variant(std::string("Far")));
+    set(*control, "DigitDisplay", true);
+    set(*control, "Value", 12345.678);
+    for (const gfx::Rect& bounds : kFarBounds) {
+        SCOPED_TRACE(std::to_string(bounds.left) + ", " + std::to_string(bounds.top) + ", " +
+                     std::to_string(bounds.right) + ", " + std::to_string(bounds.bottom));
+        gfx::RasterCanvas canvas({64, 48});
+        canvas.fillRect({0, 0, 64, 48}, gfx::rgb(255, 255, 255));
+        control->draw(canvas, bounds);
+        EXPECT_TRUE(untouched(canvas.bitmap()));
+    }
+    gfx::RasterCanvas canvas({64, 48});
+    canvas.fillRect({0, 0, 64, 48}, gfx::rgb(255, 255, 255));
+    control->draw(canvas, {0, 0, 64, 48});
+    EXPECT_FALSE(untouched(canvas.bitmap()));
 }
 
 }  // namespace
