@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test asan-test fuzz demo demos format format-check clean
+.PHONY: all deps configure build test asan-test fuzz fuzz-smoke demo demos format format-check clean
 
 all: build
 
@@ -37,6 +37,13 @@ build-fuzz/build.ninja: | deps
 fuzz: deps build-fuzz/build.ninja
 	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
 	bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# Each target for a short time, as a check that no regression crashes early.
+FUZZ_SMOKE_SECONDS ?= 15
+
+fuzz-smoke: deps build-fuzz/build.ninja
+	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
+	bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SMOKE_SECONDS)
 
 # brennix-acquire on the simulated boards: an interrupt run of 1000 samples at
 # 10000 per second from the sine on the Vexa board (device 1 of the default

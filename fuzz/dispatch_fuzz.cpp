@@ -5,6 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -46,13 +47,42 @@ com::DispId chooseId(FuzzedDataProvider& in, com::Control& control) {
     }
 }
 
-gfx::Rect anyPaintRect(FuzzedDataProvider& in, gfx::Size canvas) {
-    if (in.ConsumeBool()) {
-        return {0, 0, canvas.cx, canvas.cy};
+// A coordinate anywhere, often next to the ends of int.
+int anyCoordinate(FuzzedDataProvider& in) {
+    constexpr int kMost = std::numeric_limits<int>::max();
+    constexpr int kLeast = std::numeric_limits<int>::min();
+    switch (in.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+            return kLeast + in.ConsumeIntegralInRange(0, 4096);
+        case 1:
+            return kMost - in.ConsumeIntegralInRange(0, 4096);
+        case 2:
+            return in.ConsumeIntegralInRange(-1000, 1000);
+        default:
+            return in.ConsumeIntegral<int>();
     }
-    // Anywhere, including off the canvas, reversed and the widest an int holds.
-    return {in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
-            in.ConsumeIntegral<int>()};
+}
+
+int saturated(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+gfx::Rect anyPaintRect(FuzzedDataProvider& in, gfx::Size canvas) {
+    switch (in.ConsumeIntegralInRange(0, 2)) {
+        case 0:
+            return {0, 0, canvas.cx, canvas.cy};
+        case 1: {
+            // Of an ordinary size (or reversed), anywhere.
+            const int left = anyCoordinate(in);
+            const int top = anyCoordinate(in);
+            return {left, top, saturated(std::int64_t{left} + in.ConsumeIntegralInRange(-300, 300)),
+                    saturated(std::int64_t{top} + in.ConsumeIntegralInRange(-300, 300))};
+        }
+        default:
+            // Corners anywhere: reversed, or the widest an int holds.
+            return {anyCoordinate(in), anyCoordinate(in), anyCoordinate(in), anyCoordinate(in)};
+    }
 }
 
 }  // namespace
@@ -70,7 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto control = fuzz::createControl(cls);
     com::HeadlessSite site;
     site.attach(*control);
-    const gfx::Size area{in.ConsumeIntegralInRange(1, 160), in.ConsumeIntegralInRange(1, 120)};
+    // Mostly a few dozen pixels (cheap to paint), sometimes room for every
+    // label and tick.
+    const bool large = in.ConsumeIntegralInRange(0, 7) == 0;
+    const gfx::Size area{in.ConsumeIntegralInRange(1, large ? 160 : 48),
+                         in.ConsumeIntegralInRange(1, large ? 120 : 36)};
     control->setExtent(com::pixelsToHiMetric(area, 96));
     gfx::RasterCanvas canvas(area);
     site.setCanvas(&canvas);

@@ -1,9 +1,11 @@
 // Controls that plot arrays (PlotCharts, PlotGraphs): random properties,
-// arrays of every element type, length and lower bound, and after each
-// batch a paint in every value of every enumerated *Mode property.
+// arrays of every element type, length and lower bound, a paint after each
+// batch, and after the last a paint in every value of every enumerated
+// *Mode property.
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,19 +58,33 @@ const std::vector<Plotter>& plotters() {
     return all;
 }
 
-void paintEveryMode(com::Control& control, const Plotter& p, gfx::RasterCanvas& canvas,
-                    gfx::Size size) {
+void paint(com::Control& control, gfx::RasterCanvas& canvas, gfx::Size size) {
     control.draw(canvas, {0, 0, size.cx, size.cy});
-    for (const com::Member* mode : p.modes) {
-        auto was = control.get(mode->id);
-        for (const auto& value : mode->enumeration->values) {
-            (void)control.put(mode->id, com::Variant(value.value));
-            control.draw(canvas, {0, 0, size.cx, size.cy});
-        }
-        if (was) {
-            (void)control.put(mode->id, *was);
+}
+
+// Each value of one enumerated *Mode property in turn, then the one it had.
+void paintInModes(com::Control& control, const com::Member& mode, gfx::RasterCanvas& canvas,
+                  gfx::Size size, std::optional<std::size_t> only = std::nullopt) {
+    auto was = control.get(mode.id);
+    const auto& values = mode.enumeration->values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!only || *only == i) {
+            (void)control.put(mode.id, com::Variant(values[i].value));
+            paint(control, canvas, size);
         }
     }
+    if (was) {
+        (void)control.put(mode.id, *was);
+    }
+}
+
+// A canvas mostly a few dozen pixels wide (cheap to paint), sometimes one
+// large enough for every label and tick.
+gfx::Size anyCanvasSize(FuzzedDataProvider& in) {
+    if (in.ConsumeIntegralInRange(0, 7) == 0) {
+        return {in.ConsumeIntegralInRange(1, 160), in.ConsumeIntegralInRange(1, 120)};
+    }
+    return {in.ConsumeIntegralInRange(1, 48), in.ConsumeIntegralInRange(1, 36)};
 }
 
 }  // namespace
@@ -87,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto control = fuzz::createControl(p.cls);
     com::HeadlessSite site;
     site.attach(*control);
-    const gfx::Size canvasSize{in.ConsumeIntegralInRange(1, 120), in.ConsumeIntegralInRange(1, 90)};
+    const gfx::Size canvasSize = anyCanvasSize(in);
     gfx::RasterCanvas canvas(canvasSize);
 
     for (int i = in.ConsumeIntegralInRange(0, 6); i > 0 && !p.properties.empty(); --i) {
@@ -98,6 +114,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (control->idOfName("InitControl").ok() && in.ConsumeIntegralInRange(0, 15) != 0) {
         (void)control->call("InitControl");
     }
+    // After each batch a paint, and one in a mode value the input picks (an
+    // index past the last value picks none); after the last batch, one in
+    // every value of every mode.
     for (int batch = 0; batch < 4 && in.remaining_bytes() > 0; ++batch) {
         for (int call = in.ConsumeIntegralInRange(1, 8); call > 0; --call) {
             const std::string& method =
@@ -106,7 +125,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             args.emplace_back(fuzz::anyArray(in, 2048));
             (void)control->call(method, args);
         }
-        paintEveryMode(*control, p, canvas, canvasSize);
+        paint(*control, canvas, canvasSize);
+        if (!p.modes.empty()) {
+            const com::Member& mode =
+                *p.modes[in.ConsumeIntegralInRange<std::size_t>(0, p.modes.size() - 1)];
+            paintInModes(*control, mode, canvas, canvasSize,
+                         in.ConsumeIntegralInRange<std::size_t>(0, 15));
+        }
+    }
+    for (const com::Member* mode : p.modes) {
+        paintInModes(*control, *mode, canvas, canvasSize);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a set time, one after another.
 #   scripts/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]
+# FUZZ_RUNS=N also stops each target after N executions; FUZZ_TIMEOUT (20)
+# is the wall-clock limit of one input, longer on a loaded machine.
 # Corpora grow under BUILD_DIR/corpus/TARGET, seeded from fuzz/seeds/TARGET
 # and the tests' own files; a crash is saved under BUILD_DIR/crashes and
 # fails the run.
@@ -33,7 +35,8 @@ for target in "${targets[@]}"; do
     property_document_fuzz) export BRENNIX_FUZZ_SEEDS=$corpus ;;
   esac
   echo "== $target: ${seconds}s"
-  if ! "$build/bin/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
+  if ! "$build/bin/$target" -max_total_time="$seconds" ${FUZZ_RUNS:+-runs="$FUZZ_RUNS"} \
+      -print_final_stats=1 -timeout="${FUZZ_TIMEOUT:-20}" \
       -rss_limit_mb=2048 -artifact_prefix="$build/crashes/$target-" "$corpus" \
       2> "$build/crashes/$target.log"; then
     failed+=("$target")
