@@ -1,6 +1,8 @@
 #include "chart/graph/graph_paint.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "chart/history/chart_x_axis.h"
 #include "chart/render/trace_painter.h"
@@ -48,6 +50,12 @@ AxesLayout drawGraph(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
 
 void paintGraph(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppearance& a,
                 const PlotStyles& plots, const GraphSamples& samples, const GraphWindow& window) {
+    // As the Chart's: a side beyond any page (or beyond int) draws nothing.
+    constexpr std::int64_t kLargest = 1 << 20;
+    if (std::abs(std::int64_t{bounds.right} - bounds.left) > kLargest ||
+        std::abs(std::int64_t{bounds.bottom} - bounds.top) > kLargest) {
+        return;
+    }
     const gfx::Rect area = bounds.normalized();
     if (area.isEmpty()) {
         return;

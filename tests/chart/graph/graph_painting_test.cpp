@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include <limits>
 #include <vector>
 
 #include "tests/chart/graph/graph_fixture.h"
@@ -175,6 +176,20 @@ TEST_F(GraphPainting, TheXLabelsNumberTheSamplesFromStartNum) {
         }
     }
     EXPECT_THAT(texts, ElementsAre("-20", "-10", "0", "10", "20"));
+}
+
+TEST_F(GraphPainting, ARectangleLargerThanAnyPageDrawsNothing) {
+    constexpr int kMost = std::numeric_limits<int>::max();
+    constexpr int kLeast = std::numeric_limits<int>::min();
+    plot({1, 5, 9, 3});
+    for (gfx::Rect huge :
+         {gfx::Rect{kLeast, 0, kMost, 100}, gfx::Rect{0, kLeast, 100, kMost},
+          gfx::Rect{kMost - 8, 0, kLeast, 100}, gfx::Rect{0, 0, 1'300'000'000, 100},
+          gfx::Rect{5, 5, 400, 5 + (1 << 21)}}) {
+        gfx::RecordingCanvas canvas({400, 300}, gfx::FixedTextMeasure{{10, 8, 2, 10, 6}, 6});
+        graph->draw(canvas, huge);
+        EXPECT_THAT(canvas.calls(), IsEmpty());
+    }
 }
 
 }  // namespace
