@@ -1,7 +1,5 @@
 #pragma once
-// The tabs of the Chart and the Graph as toolkit-free page models. The tabs
-// not built here (Plots, X-Axis Format) are listed by the controls all the
-// same but have no page class yet.
+// The tabs of the Chart and the Graph as toolkit-free page models.
 
 #include <vector>
 
@@ -50,7 +48,33 @@ class CPrpFormat final : public com::pages::PropertyPage {
     void showSample();
 };
 
+// "Plots": one row per plot, "Plot 1:" to "Plot 8:", of its five list
+// positions and three colours.
+class CPrpPlots final : public com::pages::PropertyPage {
+  public:
+    CPrpPlots();
+};
+
+// "X-Axis Format": the format list follows the class; the date-time picker
+// writes the time of day (Time) or the date (Date) into the three base
+// fields, and nothing for the Number class.
+class CPrpXFormat final : public com::pages::PropertyPage {
+  public:
+    static constexpr const char* kPicker = "Time Base:";
+    CPrpXFormat();
+
+  private:
+    void opened() override;
+    void fieldChanged(com::pages::Field& field) override;
+    void refill(bool classChanged);
+    void showPicker();
+    void pickerChanged();
+};
+
 std::vector<com::pages::PageClass> trendwickPageModels();
+// The page classes, and the nine tabs each control lists (the platform's
+// stock colour page last).
+
 com::Status registerTrendwickPages(com::pages::PageRegistry& registry);
 
 }  // namespace brennix::chart

@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/orsino/orsino_ctrl.h"
+#include "daq/orsino/orsino_page.h"
 
 namespace brennix::daq::orsino {
 
@@ -14,8 +15,11 @@ std::span<const BoardAdapter> boardAdapters() {
 // refused at creation instead, and the host is told why.
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "orsino", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "ORSINO",
-                                   [] { return createIfAttached<CORSINOCtrl>(boardAdapters()); }}});
+        "orsino", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "ORSINO",
+                         [] { return createIfAttached<CORSINOCtrl>(boardAdapters()); }}},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "ORSINO Property Page"}});
     return lib;
 }
 

@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/pellam/pellam_ctrl.h"
+#include "daq/pellam/pellam_page.h"
 
 namespace brennix::daq::pellam {
 
@@ -12,10 +13,13 @@ std::span<const BoardAdapter> boardAdapters() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "pellam", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Pellam",
-                                   [] { return createIfAttached<CPellamCtrl>(boardAdapters()); }}
-                       .withInterfaces("_DPellam", "_DPellamEvents")
-                       .inTypeLibrary("PELLAMLib")});
+        "pellam", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Pellam",
+                         [] { return createIfAttached<CPellamCtrl>(boardAdapters()); }}
+             .withInterfaces("_DPellam", "_DPellamEvents")
+             .inTypeLibrary("PELLAMLib")},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "Pellam Property Page"}});
     return lib;
 }
 

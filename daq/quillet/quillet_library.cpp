@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/quillet/quillet_ctrl.h"
+#include "daq/quillet/quillet_page.h"
 
 namespace brennix::daq::quillet {
 
@@ -12,10 +13,13 @@ std::span<const BoardAdapter> boardAdapters() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "quillet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet",
-                                    [] { return createIfAttached<CQuilletCtrl>(boardAdapters()); }}
-                        .withInterfaces("_DQuillet", "_DQuilletEvents")
-                        .inTypeLibrary("QUILLETLib")});
+        "quillet", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Quillet",
+                         [] { return createIfAttached<CQuilletCtrl>(boardAdapters()); }}
+             .withInterfaces("_DQuillet", "_DQuilletEvents")
+             .inTypeLibrary("QUILLETLib")},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "Quillet Property Page"}});
     return lib;
 }
 

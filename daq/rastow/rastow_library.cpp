@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/rastow/rastow_ctrl.h"
+#include "daq/rastow/rastow_page.h"
 
 namespace brennix::daq::rastow {
 
@@ -12,10 +13,13 @@ std::span<const BoardAdapter> boardAdapters() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "rastow", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow",
-                                   [] { return createIfAttached<CRastowCtrl>(boardAdapters()); }}
-                       .withInterfaces("_DRastow", "_DRastowEvents")
-                       .inTypeLibrary("RASTOWLib")});
+        "rastow", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Rastow",
+                         [] { return createIfAttached<CRastowCtrl>(boardAdapters()); }}
+             .withInterfaces("_DRastow", "_DRastowEvents")
+             .inTypeLibrary("RASTOWLib")},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "Rastow Property Page"}});
     return lib;
 }
 

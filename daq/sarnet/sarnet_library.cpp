@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/sarnet/sarnet_ctrl.h"
+#include "daq/sarnet/sarnet_page.h"
 
 namespace brennix::daq::sarnet {
 
@@ -12,10 +13,13 @@ std::span<const BoardAdapter> boardAdapters() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "sarnet", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Sarnet",
-                                   [] { return createIfAttached<CSarnetCtrl>(boardAdapters()); }}
-                       .withInterfaces("_DSarnet", "_DSarnetEvents")
-                       .inTypeLibrary("SARNETLib")});
+        "sarnet", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Sarnet",
+                         [] { return createIfAttached<CSarnetCtrl>(boardAdapters()); }}
+             .withInterfaces("_DSarnet", "_DSarnetEvents")
+             .inTypeLibrary("SARNETLib")},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "Sarnet Property Page"}});
     return lib;
 }
 

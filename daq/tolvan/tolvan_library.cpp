@@ -3,6 +3,7 @@
 #include "daq/common/board_set.h"
 #include "daq/common/control_factory.h"
 #include "daq/tolvan/tolvan_ctrl.h"
+#include "daq/tolvan/tolvan_page.h"
 
 namespace brennix::daq::tolvan {
 
@@ -12,10 +13,13 @@ std::span<const BoardAdapter> boardAdapters() {
 
 com::ControlLibrary& library() {
     static com::ControlLibrary lib(
-        "tolvan", {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Tolvan",
-                                   [] { return createIfAttached<CTolvanCtrl>(boardAdapters()); }}
-                       .withInterfaces("_DTolvan", "_DTolvanEvents")
-                       .inTypeLibrary("TOLVANLib")});
+        "tolvan", com::TypeLibraryInfo{},
+        {com::ClassEntry{std::string(kClassId), std::string(kProgId), "Tolvan",
+                         [] { return createIfAttached<CTolvanCtrl>(boardAdapters()); }}
+             .withInterfaces("_DTolvan", "_DTolvanEvents")
+             .inTypeLibrary("TOLVANLib")},
+        {com::PageClassEntry{std::string(kPageClassId), std::string(kPageProgId),
+                             "Tolvan Property Page"}});
     return lib;
 }
 

@@ -7,6 +7,7 @@
 #include "equipment/control/pump_ctrl.h"
 #include "equipment/control/tank_ctrl.h"
 #include "equipment/control/value_ctrl.h"
+#include "equipment/pages/page_identities.h"
 
 namespace brennix::equipment {
 namespace {
@@ -27,7 +28,8 @@ com::ControlLibrary& library() {
         "plantwerk",
         com::TypeLibraryInfo{std::string(kTypeLibrary), std::string(kTypeLibraryId), "1.0"},
         {entry<CMotorCtrl>(kMotor), entry<CPumpCtrl>(kPump), entry<CTankCtrl>(kTank),
-         entry<CValueCtrl>(kValue), entry<CPipeCtrl>(kPipe)});
+         entry<CValueCtrl>(kValue), entry<CPipeCtrl>(kPipe)},
+        plantwerkPageEntries());
     return lib;
 }
 

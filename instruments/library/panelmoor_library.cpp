@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "instruments/library/instrument_class.h"
+#include "instruments/pages/page_identities.h"
 
 namespace brennix::instruments {
 
@@ -19,7 +20,8 @@ com::ControlLibrary& library() {
 #define PANELMOOR_CLASS(entry) entry(),
 #include "instruments/library/classes.def"
 #undef PANELMOOR_CLASS
-        });
+        },
+        panelmoorPageEntries());
     return lib;
 }
 

@@ -3,11 +3,14 @@
 // property it is bound to by name, and the value it holds while the page is
 // open.
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/com/variant.h"
+#include "platform/gfx/canvas.h"
 
 namespace brennix::com::pages {
 
@@ -35,12 +38,24 @@ struct Field {
     std::string property;  // empty: not bound (a sample value, a button)
     std::string label;
     std::optional<NumericRange> range;
-    std::vector<std::string> entries;  // lists and radio groups, in index order
+    // Lists and radio groups, in index order. A value that is no entry's
+    // index shows no selection and stays as it is unless the user picks one.
+    std::vector<std::string> entries;
     bool hidden = false;
     bool enabled = true;
+    // Shown disabled because the page fixed its value; unlike a disabled
+    // field it is still applied.
+    bool locked = false;
 
     Variant value;     // what the field shows now
     Variant original;  // what opening read; a field equal to it is not written
+
+    // A radio group whose buttons show pictures: draws entry n into the
+    // rectangle. Empty for text buttons.
+    std::function<void(gfx::Canvas&, const gfx::Rect&, std::size_t)> entryPicture{};
+    // DateTime: the picker's display format ("hh':'mm':'ss"); its value is
+    // text "YYYY-MM-DD hh:mm:ss".
+    std::string displayFormat{};
 
     bool bound() const { return !property.empty(); }
     // Numbers compare by value, whatever integer or real type carries them.

@@ -57,4 +57,36 @@ Result<std::unique_ptr<PropertyPage>> PageRegistry::create(std::string_view iden
     return page->create();
 }
 
+Status PageRegistry::list(ControlPages listing) {
+    auto id = ClassId::parse(listing.controlClassId);
+    if (!id)
+        return Error::InvalidArgument;
+    for (std::string& page : listing.pageIds) {
+        auto pageId = ClassId::parse(page);
+        if (!pageId)
+            return Error::InvalidArgument;
+        page = pageId->toString();
+    }
+    listing.controlClassId = id->toString();
+    for (ControlPages& held : listings_) {
+        if (held.controlClassId == listing.controlClassId) {
+            held = std::move(listing);
+            return ok();
+        }
+    }
+    listings_.push_back(std::move(listing));
+    return ok();
+}
+
+std::vector<std::string> PageRegistry::pagesOf(std::string_view control) const {
+    auto id = ClassId::parse(control);
+    for (const ControlPages& held : listings_) {
+        if (id ? *ClassId::parse(held.controlClassId) == *id
+               : iequals(held.controlProgId, control)) {
+            return held.pageIds;
+        }
+    }
+    return {};
+}
+
 }  // namespace brennix::com::pages

@@ -26,6 +26,13 @@ struct PageClass {
     std::function<std::unique_ptr<PropertyPage>()> create;
 };
 
+// The pages a control class lists, in sheet order, by class identifier.
+struct ControlPages {
+    std::string controlClassId;  // "{...}"
+    std::string controlProgId;
+    std::vector<std::string> pageIds;
+};
+
 class PageRegistry {
   public:
     PageRegistry() = default;
@@ -43,8 +50,16 @@ class PageRegistry {
     Result<std::unique_ptr<PropertyPage>> create(std::string_view identifier) const;
     const std::vector<PageClass>& pages() const { return pages_; }
 
+    // Records what a control class lists; a later listing of the same class
+    // replaces it. A malformed identifier is InvalidArgument.
+    Status list(ControlPages listing);
+    // By the control's class identifier or programmatic identifier; empty
+    // for a class that lists nothing here.
+    std::vector<std::string> pagesOf(std::string_view control) const;
+
   private:
     std::vector<PageClass> pages_;
+    std::vector<ControlPages> listings_;
 };
 
 }  // namespace brennix::com::pages

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/gfx/raster_canvas.h"
+
 namespace brennix::com::pages {
 namespace {
 
@@ -96,11 +98,12 @@ void PropertyPage::open(Dispatch& control) {
 }
 
 void PropertyPage::open(std::span<Dispatch* const> controls) {
+    opening(controls);
     for (Field& f : fields_) {
         if (!f.bound() || f.kind == FieldKind::Button)
             continue;
         Result<Variant> read = controls.empty() ? Result<Variant>(Error::MemberNotFound)
-                                                : controls.front()->get(f.property);
+                                                : readProperty(*controls.front(), f);
         if (read) {
             f.value = *read;
             f.enabled = true;
@@ -119,6 +122,23 @@ void PropertyPage::setValue(std::string_view name, Variant value) {
         return;
     f->value = std::move(value);
     fieldChanged(*f);
+}
+
+void PropertyPage::press(std::string_view name) {
+    for (Field& f : fields_) {
+        if (f.kind == FieldKind::Button && f.label == name) {
+            buttonPressed(f);
+            return;
+        }
+    }
+}
+
+Result<Variant> PropertyPage::readProperty(Dispatch& control, const Field& field) {
+    return control.get(field.property);
+}
+
+Status PropertyPage::writeProperty(Dispatch& control, const Field& field, const Variant& value) {
+    return control.put(field.property, value);
 }
 
 bool PropertyPage::dirty() const {
@@ -160,7 +180,7 @@ ApplyOutcome PropertyPage::apply(std::span<Dispatch* const> controls) {
         }
         bool allWritten = true;
         for (Dispatch* control : controls) {
-            Status s = control->put(f.property, put);
+            Status s = writeProperty(*control, f, put);
             if (!s.ok()) {
                 allWritten = false;
                 if (outcome.status.ok())
@@ -169,7 +189,7 @@ ApplyOutcome PropertyPage::apply(std::span<Dispatch* const> controls) {
         }
         if (allWritten && !controls.empty()) {
             // What the control holds now: a change handler may have reset it.
-            auto back = controls.front()->get(f.property);
+            auto back = readProperty(*controls.front(), f);
             f.value = back ? *back : f.value;
             f.original = f.value;
         }
@@ -218,6 +238,14 @@ Field radioField(std::string property, std::string label, std::vector<std::strin
 
 Field colorField(std::string property, std::string label) {
     return make(FieldKind::ColorField, std::move(property), std::move(label));
+}
+
+gfx::Bitmap renderEntryPicture(const Field& field, std::size_t entry, gfx::Size size) {
+    if (!field.entryPicture || size.cx <= 0 || size.cy <= 0)
+        return {};
+    gfx::RasterCanvas canvas(size);
+    field.entryPicture(canvas, gfx::Rect{0, 0, size.cx, size.cy}, entry);
+    return canvas.bitmap();
 }
 
 }  // namespace brennix::com::pages

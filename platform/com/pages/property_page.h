@@ -10,6 +10,7 @@
 
 #include "platform/com/dispatch.h"
 #include "platform/com/pages/page_field.h"
+#include "platform/gfx/bitmap.h"
 
 namespace brennix::com::pages {
 
@@ -45,6 +46,10 @@ class PropertyPage {
     // The host's edit of a field; the page may react (refill a list).
     void setValue(std::string_view name, Variant value);
 
+    // The host's click on a Button field (by label); the page may open a
+    // chooser (tree_chooser.h) and change its fields. Nothing for another name.
+    void press(std::string_view name);
+
     // Every field in range, or nothing is written. Then only changed fields
     // are put, on every control, in field order.
     ApplyOutcome apply(std::span<Dispatch* const> controls);
@@ -54,8 +59,17 @@ class PropertyPage {
 
   protected:
     Field& add(Field field);
+    // For pages whose fields depend on the control they open on.
+    void clearFields() { fields_.clear(); }
+    // Before the bound fields are read.
+    virtual void opening(std::span<Dispatch* const> /*controls*/) {}
     virtual void fieldChanged(Field& /*field*/) {}
     virtual void opened() {}
+    virtual void buttonPressed(Field& /*button*/) {}
+    // How a bound field is read from and written to one control; a page
+    // whose fields live on an object the control holds (a font) routes them.
+    virtual Result<Variant> readProperty(Dispatch& control, const Field& field);
+    virtual Status writeProperty(Dispatch& control, const Field& field, const Variant& value);
 
   private:
     std::string title_;
@@ -64,6 +78,10 @@ class PropertyPage {
 
 // The platform's standard text for a value outside a field's range.
 std::string rangeMessage(const NumericRange& range);
+
+// Entry n of a picture radio group drawn on a fresh bitmap of that size
+// (white where the picture leaves it); empty without a picture.
+gfx::Bitmap renderEntryPicture(const Field& field, std::size_t entry, gfx::Size size);
 
 // Field builders for the page classes.
 Field textField(std::string property, std::string label);

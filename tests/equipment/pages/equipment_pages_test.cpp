@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "equipment/control/motor_ctrl.h"
 #include "equipment/control/pipe_ctrl.h"
+#include "equipment/control/plantwerk_library.h"
+#include "equipment/control/pump_ctrl.h"
+#include "equipment/control/tank_ctrl.h"
 #include "equipment/control/value_ctrl.h"
 #include "equipment/pages/equipment_pages.h"
 #include "platform/com/message_box.h"
@@ -78,6 +83,75 @@ TEST_F(EquipmentPages, ThePipeIntervalIsAcceptedFromOneTo6000) {
         EXPECT_EQ(*pipe->get("Interval")->toInt32(), std::stoi(accepted));
     }
     EXPECT_EQ(*pipe->get("Edge")->toBool(), false);
+}
+
+}  // namespace
+}  // namespace brennix::equipment
+
+namespace brennix::equipment {
+namespace {
+
+// How many pixels of the picture carry that colour.
+int pixelsOf(const gfx::Bitmap& picture, gfx::ColorRef color) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.colorAt(x, y) == color ? 1 : 0;
+    }
+    return count;
+}
+
+TEST_F(EquipmentPages, EachStyleButtonShowsTheControlsDrawingInThePagesColour) {
+    auto pump = com::createControl<CPumpCtrl>();
+    auto p = page("PLANTWERK.PumpPropPage.1");
+    p->open(*pump);
+    p->setValue("PumpColor", Variant("255"));  // red
+    const com::pages::Field& styles = *p->field("PumpStyle");
+    ASSERT_TRUE(styles.entryPicture);
+    std::vector<gfx::Bitmap> pictures;
+    for (std::size_t n = 0; n < styles.entries.size(); ++n) {
+        pictures.push_back(com::pages::renderEntryPicture(styles, n, {32, 32}));
+        EXPECT_GT(pixelsOf(pictures.back(), gfx::rgb(255, 0, 0)), 20) << "style " << n;
+    }
+    for (std::size_t n = 1; n < pictures.size(); ++n)
+        EXPECT_NE(pictures[n], pictures[n - 1]) << "style " << n;
+    EXPECT_EQ(
+        pixelsOf(com::pages::renderEntryPicture(styles, 10, {32, 32}), gfx::rgb(255, 255, 255)),
+        32 * 32)
+        << "no picture for a style the control lacks";
+    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_EQ(*pump->get("PumpStyle")->toInt32(), 0) << "the pictures leave the control alone";
+}
+
+TEST_F(EquipmentPages, AStylePictureKeepsTheStylesAspect) {
+    auto tank = com::createControl<CTankCtrl>();
+    auto p = page("PLANTWERK.TankPropPage.1");
+    p->open(*tank);
+    const com::pages::Field& styles = *p->field("TankStyle");
+    // Style 2 is 2.2 times as tall as wide: a 32-pixel-high picture is at
+    // most 15 pixels wide.
+    const gfx::Bitmap picture = com::pages::renderEntryPicture(styles, 2, {32, 32});
+    const gfx::ColorRef back = picture.colorAt(0, 0);
+    int left = 32, right = -1;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (picture.colorAt(x, y) != back) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, left);
+    EXPECT_LE(right - left + 1, 15);
+}
+
+TEST_F(EquipmentPages, EveryControlListsItsOnePage) {
+    for (const char* name : {"Motor", "Pump", "Tank", "Value", "Pipe"}) {
+        const auto pages = registry.pagesOf(std::string("PLANTWERK.") + name + "Ctrl.1");
+        ASSERT_EQ(pages.size(), 1u) << name;
+        EXPECT_EQ(registry.find(pages[0])->title, name);
+    }
+    EXPECT_EQ(library().pageClasses().size(), 5u);
 }
 
 }  // namespace

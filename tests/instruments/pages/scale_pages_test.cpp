@@ -2,12 +2,14 @@
 
 #include "instruments/boolean/boolean_ctrl.h"
 #include "instruments/knob/knob_ctrl.h"
+#include "instruments/library/panelmoor_library.h"
 #include "instruments/pages/general_pages.h"
 #include "instruments/pages/panelmoor_pages.h"
 #include "instruments/pages/scale_pages.h"
 #include "instruments/seven_segment/e7segment_ctrl.h"
 #include "instruments/slide/slide_ctrl.h"
 #include "platform/com/message_box.h"
+#include "platform/com/pages/stock_pages.h"
 
 namespace brennix::instruments {
 namespace {
@@ -127,11 +129,16 @@ TEST(InstrumentPageClasses, ControlsListTheirPagesInSheetOrder) {
     // Registered but listed by no control.
     EXPECT_NE(registry.find("PANELMOOR.ValuePairs.1"), nullptr);
     EXPECT_NE(registry.find("PANELMOOR.Pointers.1"), nullptr);
+
+    EXPECT_EQ(registry.pagesOf("PANELMOOR.KnobCtrl.1"), knobPages);
+    EXPECT_EQ(registry.pagesOf("PANELMOOR.BooleanCtrl.1"), pagesOf("Boolean"));
+    EXPECT_EQ(library().pageClasses().size(), registry.pages().size());
 }
 
 TEST(InstrumentPageClasses, EveryListedPageBindsOnlyPropertiesItsControlHas) {
     com::pages::PageRegistry registry;
     ASSERT_TRUE(registerPanelmoorPages(registry).ok());
+    ASSERT_TRUE(com::pages::registerStockPages(registry).ok());
     com::MessageRecorder messages;
     const std::pair<const char*, std::shared_ptr<com::Control>> controls[] = {
         {"Knob", com::createControl<CKnobCtrl>()},
@@ -140,8 +147,6 @@ TEST(InstrumentPageClasses, EveryListedPageBindsOnlyPropertiesItsControlHas) {
         {"Boolean", com::createControl<CBooleanCtrl>()}};
     for (const auto& [name, control] : controls) {
         for (const std::string& id : pagesOf(name)) {
-            if (id == com::pages::kStockColorPageId || id == com::pages::kStockFontPageId)
-                continue;
             auto page = registry.create(id);
             ASSERT_TRUE(page.ok()) << name << " " << id;
             (*page)->open(*control);
