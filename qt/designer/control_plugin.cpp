@@ -4,8 +4,11 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/com/message_box.h"
 #include "qt/control_widget.h"
-#include "qt/typed_control_widget.h"
+#include "qt/designer/designed_control_widget.h"
+#include "qt/designer/edit_properties_menu.h"
+#include "qt/message_boxes.h"
 
 namespace brennix::qt {
 namespace {
@@ -70,12 +73,11 @@ QIcon ControlPlugin::icon() const {
 }
 
 QWidget* ControlPlugin::createWidget(QWidget* parent) {
-    // A class of the catalogue shows its properties typed; the generic host
-    // learns its class from the form, after Designer has read its
-    // properties, so it keeps them dynamic.
+    // A class of the catalogue and the generic host alike list the hosted
+    // control's properties typed; the generic host learns its class from
+    // the form, and its Designer sheet is made again then.
     // Designed from the start: a hardware control shows its icon.
-    ControlWidget* widget =
-        controlId_.isEmpty() ? new ControlWidget(parent) : new TypedControlWidget(parent);
+    auto* widget = new DesignedControlWidget(parent);
     widget->setUserMode(false);
     if (!controlId_.isEmpty()) {
         (void)widget->setControlId(controlId_);
@@ -83,8 +85,19 @@ QWidget* ControlPlugin::createWidget(QWidget* parent) {
     return widget;
 }
 
-void ControlPlugin::initialize(QDesignerFormEditorInterface* /*core*/) {
+void ControlPlugin::initialize(QDesignerFormEditorInterface* core) {
+    if (initialized_) {
+        return;
+    }
     initialized_ = true;
+    EditPropertiesMenuFactory::registerWith(core);
+    // Designer shows what the controls and their sheets say in dialogs,
+    // unless its host installed a handler of its own.
+    if (auto previous = com::installMessageHandler({})) {
+        (void)com::installMessageHandler(std::move(previous));
+    } else {
+        useQtMessageBoxes();
+    }
 }
 
 QString ControlPlugin::domXml() const {

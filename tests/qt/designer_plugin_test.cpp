@@ -2,22 +2,34 @@
 // in Designer's own form editor, saving and loading form files.
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMetaEnum>
 #include <QPluginLoader>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
 #include <QtDesigner/QDesignerComponents>
+#include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowCursorInterface>
 #include <QtDesigner/QDesignerFormWindowInterface>
 #include <QtDesigner/QDesignerFormWindowManagerInterface>
 #include <QtDesigner/QDesignerIntegration>
 #include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionManager>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
+#include "platform/com/message_box.h"
 #include "qt/control_catalogue.h"
 #include "qt/control_widget.h"
 #include "qt/form_loader.h"
+#include "qt/sheet/property_sheet.h"
 
 namespace brennix::qt::testing {
 namespace {
@@ -215,6 +227,147 @@ TEST_F(DesignerForm, AnEnumerationIsADropDownSavedByValueNameAndLoadedBack) {
     ASSERT_NE(running, nullptr);
     ASSERT_NE(running->control(), nullptr);
     EXPECT_EQ(running->control()->get("UpdateMode")->toInt16().value(), 2);
+}
+
+const QString kGenericChartForm = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Form</class>
+ <widget class="QWidget" name="Form">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>500</width><height>400</height></rect></property>
+  <widget class="brennix::qt::ControlWidget" name="chart">
+   <property name="geometry"><rect><x>10</x><y>10</y><width>300</width><height>200</height></rect></property>
+   <property name="controlId"><string>TRENDWICK.ChartCtrl.1</string></property>
+   <property name="PlotNum" stdset="0"><number>3</number></property>
+   <property name="Tag" stdset="0"><string>kept</string></property>
+  </widget>
+ </widget>
+</ui>
+)");
+
+TEST_F(DesignerForm, TheGenericHostListsTheControlsPropertiesTypedAndNoneTwice) {
+    auto* form = openForm(kGenericChartForm);
+    QCoreApplication::processEvents();
+    auto* chart = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    ASSERT_NE(chart->control(), nullptr);
+    QDesignerPropertySheetExtension* sheet = sheetOf(chart);
+    auto* dynamic =
+        qt_extension<QDesignerDynamicPropertySheetExtension*>(core()->extensionManager(), chart);
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_NE(dynamic, nullptr);
+    QStringList names;
+    for (int i = 0; i < sheet->count(); ++i) {
+        names.append(sheet->propertyName(i));
+        const std::string name = sheet->propertyName(i).toStdString();
+        if (chart->control()->members().find(name) != nullptr) {
+            EXPECT_FALSE(dynamic->isDynamicProperty(i)) << name << " is listed as dynamic";
+        }
+    }
+    EXPECT_EQ(names.count(QStringLiteral("PlotNum")), 1);
+    EXPECT_EQ(names.count(QStringLiteral("UpdateMode")), 1);
+    const int plotNum = sheet->indexOf(QStringLiteral("PlotNum"));
+    ASSERT_GE(plotNum, 0);
+    EXPECT_TRUE(sheet->isChanged(plotNum));
+    EXPECT_EQ(sheet->property(plotNum).toInt(), 3);
+    // Typed: an enumeration is a drop-down of its value names.
+    EXPECT_THAT(sheet->property(sheet->indexOf(QStringLiteral("UpdateMode"))).typeName(),
+                HasSubstr("EnumValue"));
+    // A dynamic property the control does not know stays one.
+    const int tag = sheet->indexOf(QStringLiteral("Tag"));
+    ASSERT_GE(tag, 0);
+    EXPECT_TRUE(dynamic->isDynamicProperty(tag));
+
+    const QString saved = form->contents();
+    EXPECT_THAT(saved.toStdString(), HasSubstr("kept"));
+    // Saved as the class it hosts, as if placed from the widget box, so that
+    // a compiled form finds the enumerations' scope.
+    EXPECT_THAT(saved.toStdString(), HasSubstr("<widget class=\"Chart\" name=\"chart\">"));
+    auto* reloaded = openForm(saved);
+    QCoreApplication::processEvents();
+    auto* again = reloaded->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->controlProperty("PlotNum").toInt(), 3);
+}
+
+TEST_F(DesignerForm, ChangingTheGenericHostsClassAndUndoingItKeepsEachClasssProperties) {
+    auto* form = openForm(kGenericChartForm);
+    QCoreApplication::processEvents();
+    auto* host = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(host, nullptr);
+    form->cursor()->setWidgetProperty(host, QStringLiteral("controlId"),
+                                      QStringLiteral("PANELMOOR.KnobCtrl.1"));
+    QCoreApplication::processEvents();
+    ASSERT_NE(host->control(), nullptr);
+    EXPECT_EQ(host->control()->members().className(), "Knob");
+    EXPECT_GE(sheetOf(host)->indexOf(QStringLiteral("DigitDisplay")), 0);
+    EXPECT_LT(sheetOf(host)->indexOf(QStringLiteral("PlotNum")), 0);
+
+    // The undo step was made with the sheet of the Chart.
+    form->commandHistory()->undo();
+    QCoreApplication::processEvents();
+    ASSERT_NE(host->control(), nullptr);
+    EXPECT_EQ(host->control()->members().className(), "Chart");
+    EXPECT_GE(sheetOf(host)->indexOf(QStringLiteral("PlotNum")), 0);
+    EXPECT_LT(sheetOf(host)->indexOf(QStringLiteral("DigitDisplay")), 0);
+}
+
+// While the modal sheet an action opens runs: types into a field of it and
+// presses OK. Whatever happens, the sheet is closed, so nothing waits on it.
+void editOpenSheet(const QString& field, const QString& text) {
+    QTimer::singleShot(0, [field, text] {
+        PropertySheet* sheet = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* s = qobject_cast<PropertySheet*>(w); s != nullptr && s->isVisible())
+                sheet = s;
+        }
+        ASSERT_NE(sheet, nullptr);
+        auto* edit = sheet->findChild<QLineEdit*>(field);
+        if (edit != nullptr) {
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        }
+        QTest::mouseClick(sheet->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        if (sheet->isVisible())
+            sheet->reject();
+        EXPECT_NE(edit, nullptr) << "the sheet has no field " << field.toStdString();
+    });
+}
+
+TEST_F(DesignerForm, EditPropertiesOpensTheSheetAndWhatItAppliesIsSavedWithTheForm) {
+    com::MessageRecorder messages;
+    auto* form = openForm(kChartForm);
+    auto* chart = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core()->extensionManager(), chart);
+    ASSERT_NE(menu, nullptr);
+    QAction* edit = menu->preferredEditAction();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QStringLiteral("Edit properties..."));
+
+    editOpenSheet(QStringLiteral("PlotNum"), QStringLiteral("5"));
+    edit->trigger();
+    EXPECT_EQ(chart->controlProperty("PlotNum").toInt(), 5);
+    QDesignerPropertySheetExtension* sheet = sheetOf(chart);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isChanged(sheet->indexOf(QStringLiteral("PlotNum"))));
+    EXPECT_THAT(form->contents().simplified().toStdString(),
+                HasSubstr("name=\"PlotNum\" stdset=\"0\"> <number>5</number>"));
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(DesignerForm, ARefusedValueInTheSheetChangesNothingInTheForm) {
+    com::MessageRecorder messages;
+    auto* form = openForm(kChartForm);
+    auto* chart = form->mainContainer()->findChild<ControlWidget*>(QStringLiteral("chart"));
+    ASSERT_NE(chart, nullptr);
+    auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core()->extensionManager(), chart);
+    ASSERT_NE(menu, nullptr);
+    editOpenSheet(QStringLiteral("PlotNum"), QStringLiteral("9"));
+    menu->preferredEditAction()->trigger();
+    EXPECT_THAT(messages.texts(),
+                ::testing::ElementsAre("Please enter an integer between 1 and 8."));
+    EXPECT_EQ(chart->controlProperty("PlotNum").toInt(), 1);
+    EXPECT_THAT(form->contents().toStdString(), ::testing::Not(HasSubstr("PlotNum")));
 }
 
 }  // namespace
