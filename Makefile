@@ -2,12 +2,18 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test asan-test fuzz fuzz-smoke demo demos format format-check clean
+.PHONY: all deps deps-demo configure build test asan-test clang-release-test consumer-test \
+        install fuzz fuzz-smoke demo demos format format-check clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
+
+# Only what the libraries and the command-line tools need: no test,
+# benchmark, Qt or clang package.
+deps-demo:
+	@bash scripts/install-deps.sh demo
 
 build/build.ninja: | deps
 	cmake --preset default
@@ -26,6 +32,29 @@ build-asan/build.ninja: | deps
 asan-test: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The tests again from an optimised clang build.
+build-clang-release/build.ninja: | deps
+	cmake --preset clang-release
+
+clang-release-test: deps build-clang-release/build.ninja
+	cmake --build --preset clang-release -j $(JOBS)
+	ctest --preset clang-release -j $(JOBS)
+
+# examples/ built and run against `cmake --install` of CONSUMER_BUILD in a
+# temporary prefix (see scripts/consumer-test.sh).
+CONSUMER_BUILD ?= build
+
+consumer-test:
+	@test -f $(CONSUMER_BUILD)/build.ninja || $(MAKE) build
+	cmake --build $(CONSUMER_BUILD) -j $(JOBS)
+	bash scripts/consumer-test.sh $(CONSUMER_BUILD)
+
+# Libraries, headers, package files and tools under PREFIX.
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 # The libFuzzer targets (clang, address and undefined-behaviour sanitizers),
 # each run for FUZZ_SECONDS; corpora and crashes stay under build-fuzz.
@@ -47,13 +76,13 @@ fuzz-smoke: deps build-fuzz/build.ninja
 
 # brennix-acquire on the simulated boards: an interrupt run of 1000 samples at
 # 10000 per second from the sine on the Vexa board (device 1 of the default
-# store, created on first use). Builds only what the tool needs.
-DEMO_BUILD ?= build
+# store, created on first use). Builds only what the tool needs, in a build
+# of its own without tests or Qt, so it needs no test or benchmark package.
+DEMO_BUILD ?= build-demo
 DEMO_OUT ?= out
 
-demo: deps
-	@test -f $(DEMO_BUILD)/build.ninja || \
-	  cmake -S . -B $(DEMO_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENNIX_WERROR=ON
+demo: deps-demo
+	@test -f $(DEMO_BUILD)/build.ninja || cmake --preset demo -B $(DEMO_BUILD)
 	cmake --build $(DEMO_BUILD) --target brennix-acquire -j $(JOBS)
 	@mkdir -p $(DEMO_OUT)
 	$(DEMO_BUILD)/bin/brennix-acquire --create-store --device 1 --channel 0 --mode interrupt \
@@ -71,4 +100,4 @@ format-check:
 	@bash scripts/format.sh check
 
 clean:
-	rm -rf build build-asan build-release build-fuzz
+	rm -rf build build-asan build-release build-fuzz build-clang-release build-demo

@@ -9,6 +9,11 @@ target_compile_options(brennix_options INTERFACE
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   target_compile_options(brennix_options INTERFACE -Wno-restrict)
 endif()
+# clang calls a lambda capture unused when only a branch that `if constexpr`
+# discards for some types uses it (the member tables' bounds check).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  target_compile_options(brennix_options INTERFACE -Wno-unused-lambda-capture)
+endif()
 if(BRENNIX_WERROR)
   target_compile_options(brennix_options INTERFACE -Werror)
 endif()
@@ -33,7 +38,11 @@ target_include_directories(brennix_options INTERFACE ${PROJECT_SOURCE_DIR})
 function(brennix_library name kind)
   cmake_parse_arguments(ARG "" "OUTPUT_NAME" "SOURCES;LIBS" ${ARGN})
   add_library(${name} ${kind} ${ARG_SOURCES})
+  # The options (warnings, -Werror) reach only our own targets: installing
+  # drops them from what a library passes on (BrennixInstall.cmake).
   target_link_libraries(${name} PUBLIC brennix_options ${ARG_LIBS})
+  # The headers beside the sources, for the installed include tree.
+  set_target_properties(${name} PROPERTIES BRENNIX_HEADER_DIRS ${CMAKE_CURRENT_SOURCE_DIR})
   if(ARG_OUTPUT_NAME)
     set_target_properties(${name} PROPERTIES OUTPUT_NAME ${ARG_OUTPUT_NAME})
   endif()

@@ -2,15 +2,30 @@
 # Installs the Debian packages the build and tests need, only those missing.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config clang-format
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+# install-deps.sh [full|demo]: full (the default) is everything the tests,
+# benchmarks, the Qt host and CI use; demo only what the libraries and the
+# command-line tools need to build and run.
+mode=${1:-full}
+
+demo_packages=(
+  build-essential cmake ninja-build pkg-config
   nlohmann-json3-dev
   libfreetype-dev libpng-dev fonts-dejavu-core
+)
+full_packages=(
+  "${demo_packages[@]}"
+  clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev
   qt6-base-dev qt6-tools-dev libqt6opengl6-dev
   clang libclang-rt-14-dev
 )
+
+case $mode in
+  full) packages=("${full_packages[@]}") ;;
+  demo) packages=("${demo_packages[@]}") ;;
+  *) echo "usage: install-deps.sh [full|demo]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -55,8 +55,11 @@ class ClassRegistry {
 
     // Loads libraries on demand from the class keys in the device store: an
     // identifier nobody registered is looked up there, the library named
-    // there is loaded and its classes registered here. The process registry
-    // does this from the start. lastClassError() tells why a load failed.
+    // there is loaded and its classes registered here. An identifier the
+    // store does not know is looked for in the libraries the program links
+    // and on the search folders (librarySearchFolders() in library_loader.h).
+    // The process registry does this from the start. lastClassError()
+    // tells why a load failed.
     void useStoreLibraries();
     // Unloads the libraries loaded on demand that hold no object, class
     // object or server lock; their classes leave this registry. Returns how

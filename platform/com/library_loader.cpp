@@ -1,7 +1,10 @@
 #include "platform/com/library_loader.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -9,6 +12,7 @@
 #include "platform/com/class_keys.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/control_library.h"
+#include "platform/com/server_registration.h"
 
 namespace brennix::com {
 namespace {
@@ -51,7 +55,71 @@ std::string loadError() {
     return text != nullptr ? text : "unknown loader error";
 }
 
+// "TRENDWICK.ChartCtrl.1" and "TRENDWICKLib.Chart" are both of the library
+// file libtrendwick.so; nothing for a class identifier or another shape.
+std::optional<std::string> libraryFileName(std::string_view identifier) {
+    const auto dot = identifier.find('.');
+    if (dot == std::string_view::npos || dot == 0) {
+        return std::nullopt;
+    }
+    std::string name(identifier.substr(0, dot));
+    if (name.size() > 3 && name.ends_with("Lib")) {
+        name.resize(name.size() - 3);
+    }
+    for (char& c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0 && c != '_') {
+            return std::nullopt;
+        }
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return "lib" + name + ".so";
+}
+
 }  // namespace
+
+std::vector<std::string> librarySearchFolders() {
+    std::vector<std::string> folders;
+    if (const char* path = std::getenv("BRENNIX_CONTROL_PATH"); path != nullptr) {
+        std::string_view rest(path);
+        while (!rest.empty()) {
+            const auto colon = rest.find(':');
+            std::string folder(rest.substr(0, colon));
+            if (!folder.empty() && std::filesystem::path(folder).is_absolute()) {
+                folders.push_back(std::move(folder));
+            }
+            rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        }
+    }
+    static const int anchor = 0;
+    if (auto own = libraryFileOf(&anchor)) {
+        folders.push_back(std::filesystem::path(*own).parent_path().string());
+    }
+    return folders;
+}
+
+std::optional<std::string> searchLibraryFile(std::string_view identifier) {
+    auto name = libraryFileName(identifier);
+    if (!name) {
+        return std::nullopt;
+    }
+    // A library the program links is already here, wherever it lies.
+    if (void* handle = ::dlopen(name->c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+        OpenedFile linked(handle);
+        struct link_map* map = nullptr;
+        if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map != nullptr &&
+            map->l_name != nullptr && map->l_name[0] == '/') {
+            return std::string(map->l_name);
+        }
+    }
+    for (const auto& folder : librarySearchFolders()) {
+        std::error_code ec;
+        const auto file = std::filesystem::path(folder) / *name;
+        if (std::filesystem::is_regular_file(file, ec)) {
+            return file.string();
+        }
+    }
+    return std::nullopt;
+}
 
 LibraryLoader::~LibraryLoader() {
     // The handles are deliberately kept: see the header.
@@ -60,9 +128,21 @@ LibraryLoader::~LibraryLoader() {
 Status LibraryLoader::load(ClassRegistry& registry, std::string_view identifier) {
     auto stored = findStoredServer(identifier);
     if (!stored) {
+        // Not in the store: an installed library is found by its name.
+        if (stored.error() == Error::ClassNotRegistered) {
+            const std::string why = lastClassError();
+            if (auto file = searchLibraryFile(identifier)) {
+                return loadFile(registry, identifier, *file, std::nullopt);
+            }
+            (void)classFailure(Error::ClassNotRegistered, why);
+        }
         return stored.error();
     }
-    const std::string& file = stored->libraryFile;
+    return loadFile(registry, identifier, stored->libraryFile, stored->classId);
+}
+
+Status LibraryLoader::loadFile(ClassRegistry& registry, std::string_view identifier,
+                               const std::string& file, const std::optional<ClassId>& expected) {
     const std::string name(identifier);
     std::error_code ec;
     const std::filesystem::path path(file);
@@ -114,10 +194,14 @@ Status LibraryLoader::load(ClassRegistry& registry, std::string_view identifier)
                                                     std::string(errorText(registered.error())));
     }
     auto found = registry.find(identifier);
-    if (!found || found->classId != stored->classId) {
+    if (expected && (!found || found->classId != *expected)) {
         return classFailure(Error::ClassNotRegistered,
                             "the library file " + file + " does not hold the class " +
-                                stored->classId.toString() + " that the store names for " + name);
+                                expected->toString() + " that the store names for " + name);
+    }
+    if (!found) {
+        return classFailure(Error::ClassNotRegistered,
+                            "the library file " + file + " does not hold " + name);
     }
     return ok();
 }

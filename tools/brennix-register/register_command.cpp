@@ -73,8 +73,15 @@ RegisterOutcome registerLibraryFile(const std::string& file, bool unregister) {
     const int code = entry();
     // The entry point also made the classes creatable here; they must not
     // outlive the library's code when it is let go below.
+    std::string identifiers;
     if (auto of = symbol<com::ControlLibrary* (*)()>(library.get(), "BrennixControlLibrary")) {
         if (com::ControlLibrary* controls = of()) {
+            for (const auto& control : controls->classes()) {
+                identifiers += "\n  " + control.progId;
+            }
+            for (const auto& page : controls->pageClasses()) {
+                identifiers += "\n  " + page.progId;
+            }
             (void)controls->unregisterServer();
         }
     }
@@ -89,7 +96,10 @@ RegisterOutcome registerLibraryFile(const std::string& file, bool unregister) {
         }
         return {kEntryPointFailed, message};
     }
-    return {kRegistered, std::string(entryName) + " in " + shown + " succeeded."};
+    return {
+        kRegistered,
+        std::string(entryName) + " in " + shown + " succeeded." +
+            (identifiers.empty() ? "" : (unregister ? " Removed:" : " Registered:") + identifiers)};
 }
 
 int runRegisterCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -169,5 +169,41 @@ TEST_F(LoadFailures, AMalformedStoreIsAStoreFailureWithItsLine) {
     EXPECT_EQ(readStore(), before);
 }
 
+// Libraries installed together need no keys: an identifier the store does
+// not know names its library file, looked for on the control path.
+class CreatingUnregistered : public LoadingTest {
+  protected:
+    void SetUp() override {
+        LoadingTest::SetUp();
+        const auto lib = folder_ / "lib";
+        std::filesystem::create_directory(lib);
+        std::filesystem::create_symlink(kGaugeFile, lib / "libgaugekit.so");
+        ::setenv("BRENNIX_CONTROL_PATH", ("relative/ignored:" + lib.string()).c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("BRENNIX_CONTROL_PATH");
+        LoadingTest::TearDown();
+    }
+};
+
+TEST_F(CreatingUnregistered, AProgIdOrAliasLoadsTheLibraryOfItsNameFromTheControlPath) {
+    auto control = registry.create("GAUGEKIT.GaugeCtrl.1");
+    ASSERT_TRUE(control.ok()) << lastClassError();
+    EXPECT_TRUE(registry.create("GAUGEKITLib.Gauge").ok()) << lastClassError();
+    EXPECT_EQ(registry.loadedLibraryCount(), 1U);
+    EXPECT_EQ(readStore(), "");
+}
+
+TEST_F(CreatingUnregistered, ANameTheFoundLibraryDoesNotHoldIsStillNotRegistered) {
+    auto created = registry.create("GAUGEKIT.MissingCtrl.1");
+    ASSERT_FALSE(created.ok());
+    EXPECT_EQ(created.error(), Error::ClassNotRegistered);
+    EXPECT_THAT(lastClassError(), HasSubstr("does not hold GAUGEKIT.MissingCtrl.1"));
+    // Without a file of its name the store's own answer stands.
+    created = registry.create("NOPE.NopeCtrl.1");
+    EXPECT_EQ(created.error(), Error::ClassNotRegistered);
+    EXPECT_THAT(lastClassError(), HasSubstr("no class is registered as NOPE.NopeCtrl.1"));
+}
+
 }  // namespace
 }  // namespace brennix::com::testing

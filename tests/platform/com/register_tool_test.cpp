@@ -24,6 +24,8 @@ class RegisterTool : public LoadingTest {
 TEST_F(RegisterTool, RegistersAndUnregistersALibraryByItsFile) {
     EXPECT_EQ(run({kGaugeFile}), 0);
     EXPECT_THAT(out.str(), HasSubstr("DllRegisterServer in " + kGaugeFile + " succeeded."));
+    EXPECT_THAT(out.str(), HasSubstr("Registered:\n  GAUGEKIT.GaugeCtrl.1\n"));
+    EXPECT_THAT(out.str(), HasSubstr("\n  GAUGEKIT.DialCtrl.1"));
     EXPECT_EQ(classesValue("GAUGEKIT.GaugeCtrl.1\\CLSID"), kGaugeClass);
     // The tool's own process keeps none of the classes.
     EXPECT_FALSE(ClassRegistry::process().find("GAUGEKIT.GaugeCtrl.1"));
