@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "chart/control/chart_codes.h"
 #include "chart/control/chart_ctrl.h"
 #include "chart/control/chart_messages.h"
 #include "chart/control/persisted_order.h"
@@ -33,19 +34,23 @@ Bounds<std::int16_t> shortRange(std::int16_t low, std::int16_t high, std::int16_
 }
 
 Prop<C, std::int16_t> lineStyle(std::size_t plot) {
-    return {.bounds = shortRange(LS_Solid, LS_Dot, LS_Solid, text::kLineStyle[plot])};
+    return {.bounds = shortRange(LS_Solid, LS_Dot, LS_Solid, text::kLineStyle[plot]),
+            .codes = codes::lineStyle()};
 }
 Prop<C, std::int16_t> lineWidth(std::size_t /*plot*/) {
     return {.def = 0};
 }
 Prop<C, std::int16_t> pointStyle(std::size_t /*plot*/) {
-    return {.bounds = shortRange(PS_None, PS_Cross, PS_None, text::kPointStyle)};
+    return {.bounds = shortRange(PS_None, PS_Cross, PS_None, text::kPointStyle),
+            .codes = codes::pointStyle()};
 }
 Prop<C, std::int16_t> interp(std::size_t /*plot*/) {
-    return {.bounds = shortRange(IP_Direct, IP_YX, IP_Direct, text::kInterp)};
+    return {.bounds = shortRange(IP_Direct, IP_YX, IP_Direct, text::kInterp),
+            .codes = codes::interp()};
 }
 Prop<C, std::int16_t> fillBase(std::size_t /*plot*/) {
-    return {.bounds = shortRange(FB_None, FB_PlusInfinity, FB_None, text::kFillBase)};
+    return {.bounds = shortRange(FB_None, FB_PlusInfinity, FB_None, text::kFillBase),
+            .codes = codes::fillBase()};
 }
 Prop<C, gfx::ColorRef> lineColor(std::size_t /*plot*/) {
     return {.def = gfx::rgb(255, 0, 255)};
@@ -97,10 +102,14 @@ const com::MemberTable& CChartCtrl::table() {
                        .changed = &C::syncHistory})
             .property("Format", &C::m_format, {.def = 0})
             .property("FormatClass", &C::m_formatClass,
-                      {.def = 0, .bounds = shortRange(0, 5, 0, text::kFormatClass)})
+                      {.def = 0,
+                       .bounds = shortRange(0, 5, 0, text::kFormatClass),
+                       .codes = codes::formatClass()})
             .property("XAxisFormat", &C::m_xAxisFormat, {.def = 0})
             .property("XAxisFormatClass", &C::m_xAxisFormatClass,
-                      {.def = 0, .bounds = shortRange(0, 2, 0, text::kXAxisFormatClass)})
+                      {.def = 0,
+                       .bounds = shortRange(0, 2, 0, text::kXAxisFormatClass),
+                       .codes = codes::xAxisFormatClass()})
             .property("TimeInterval", &C::m_timeInterval, {.def = 1})
             .property("TimeBase0", &C::m_timeBase0, {.def = 1})
             .property("TimeBase1", &C::m_timeBase1, {.def = 1})

@@ -63,7 +63,9 @@ const com::MemberTable& CGraphCtrl::table() {
         field<&A::XFormat, &XLabelFormat::format>(b, "XAxisFormat", {.def = 0});
         field<&A::XFormat, &XLabelFormat::formatClass>(
             b, "XAxisFormatClass",
-            {.def = 0, .bounds = shortRange(0, 2, 0, text::kXAxisFormatClass)});
+            {.def = 0,
+             .bounds = shortRange(0, 2, 0, text::kXAxisFormatClass),
+             .codes = codes::xAxisFormatClass()});
         field<&A::XFormat, &XLabelFormat::timeInterval>(b, "TimeInterval", {.def = 1});
         field<&A::XFormat, &XLabelFormat::timeBase0>(b, "TimeBase0", {.def = 1});
         field<&A::XFormat, &XLabelFormat::timeBase1>(b, "TimeBase1", {.def = 1});
@@ -97,7 +99,8 @@ const com::MemberTable& CGraphCtrl::table() {
         field<&A::YGridMajorColor>(b, "YGridMajorColor", {.def = gfx::rgb(255, 0, 0)});
         field<&A::YGridMinorColor>(b, "YGridMinorColor", {.def = gfx::rgb(0, 255, 0)});
         // The Graph has no range test here: other classes give empty labels.
-        field<&A::YFormat, &YLabelFormat::formatClass>(b, "FormatClass", {.def = 0});
+        field<&A::YFormat, &YLabelFormat::formatClass>(b, "FormatClass",
+                                                       {.def = 0, .codes = codes::formatClass()});
         field<&A::YFormat, &YLabelFormat::format>(b, "Format", {.def = 0});
         field<&A::XGridMajor>(b, "XGridMajor", {.def = false});
         field<&A::XGridMinor>(b, "XGridMinor", {.def = false});

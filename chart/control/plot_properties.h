@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/control/chart_codes.h"
 #include "chart/control/chart_messages.h"
 #include "chart/render/plot_style.h"
 #include "platform/com/table_builder.h"
@@ -37,12 +38,20 @@ struct PlotProperties {
         return {low, high, low, std::string(message)};
     }
     static Short lineStyle(std::string_view message) {
-        return {.bounds = range(LS_Solid, LS_Dot, message)};
+        return {.bounds = range(LS_Solid, LS_Dot, message), .codes = codes::lineStyle()};
     }
     static Short lineWidth() { return {.def = 0}; }
-    static Short pointStyle() { return {.bounds = range(PS_None, PS_Cross, text::kPointStyle)}; }
-    static Short interp() { return {.bounds = range(IP_Direct, IP_YX, text::kInterp)}; }
-    static Short fillBase() { return {.bounds = range(FB_None, FB_PlusInfinity, text::kFillBase)}; }
+    static Short pointStyle() {
+        return {.bounds = range(PS_None, PS_Cross, text::kPointStyle),
+                .codes = codes::pointStyle()};
+    }
+    static Short interp() {
+        return {.bounds = range(IP_Direct, IP_YX, text::kInterp), .codes = codes::interp()};
+    }
+    static Short fillBase() {
+        return {.bounds = range(FB_None, FB_PlusInfinity, text::kFillBase),
+                .codes = codes::fillBase()};
+    }
     static Colour lineColor() { return {.def = PlotStyle{}.LineColor}; }
     static Colour pointColor() { return {.def = PlotStyle{}.PointColor}; }
     static Colour fillColor() { return {.def = PlotStyle{}.FillColor}; }

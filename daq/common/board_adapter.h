@@ -14,6 +14,7 @@
 #include <variant>
 
 #include "daq/common/board_page.h"
+#include "daq/common/board_resources.h"
 #include "daq/common/device_settings.h"
 
 namespace brennix::daq {

@@ -19,16 +19,27 @@ constexpr InitialForm initialFormOf() {
     }
 }
 
+template <class B>
+constexpr BoardResources resourcesOf() {
+    if constexpr (requires { B::resources; }) {
+        return B::resources;
+    } else {
+        return kIsaBoard;
+    }
+}
+
 // Names and data only: the catalogue calls no driver.
 template <class B>
 constexpr BoardEntry entryOf() {
     return {B::name,
             B::driver,
+            !hasAttachReport<B>,
             initialFormOf<B>(),
             {servedBy<ControlKind::Orsino, B>(), servedBy<ControlKind::Pellam, B>(),
              servedBy<ControlKind::Quillet, B>(), servedBy<ControlKind::Rastow, B>(),
              servedBy<ControlKind::Sarnet, B>(), servedBy<ControlKind::Tolvan, B>()},
-            B::page};
+            B::page,
+            resourcesOf<B>()};
 }
 
 template <class... B>

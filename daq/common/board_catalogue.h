@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "daq/common/board_page.h"
+#include "daq/common/board_resources.h"
 
 namespace brennix::daq {
 
@@ -27,10 +28,12 @@ enum class InitialForm {
 struct BoardEntry {
     std::string_view name;
     std::string_view driver;
+    bool outsideDriver;  // not one of this system's drivers
     InitialForm initial;
     // Indexed by ControlKind.
     std::array<bool, kControlKindCount> servedBy;
     BoardPage page;
+    BoardResources resources;
 };
 
 std::span<const BoardEntry> boardCatalogue();

@@ -46,6 +46,9 @@ class DeviceControl : public com::Control {
     // "Invalid board type" and -1, for a name the control has no call for.
     static std::int32_t invalidBoard();
 
+    // A value outside a property's limits is a failure like any other.
+    void refuseProperty(std::string_view text) override { fail(text); }
+
     gfx::Size onExtentProposed(gfx::Size himetric) override;
     void onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) override;
     com::AboutInfo about() const override;

@@ -60,13 +60,20 @@ const com::MemberTable& CORSINOCtrl::table() {
             .property("InputMode", &C::m_inputMode, {.enumeration = kInputMode})
             .property("AdGain", &C::m_adGain, {.enumeration = kAdGain})
             .property<std::int32_t>("ErrorCode", &C::m_errorCode, {.readOnly = true})
-            .property("NumberOfSamples", &C::m_numberOfSamples,
-                      {.def = 1, .accept = &C::acceptNumberOfSamples})
-            .property("SampleRate", &C::m_sampleRate,
-                      {.def = 1000.0, .accept = &C::acceptSampleRate})
+            .property(
+                "NumberOfSamples", &C::m_numberOfSamples,
+                {.def = 1,
+                 .limits = com::Limits<std::int32_t>{1, {}, std::string(text::kSamplesBelowOne)},
+                 .accept = &C::acceptNumberOfSamples})
+            .property(
+                "SampleRate", &C::m_sampleRate,
+                {.def = 1000.0,
+                 .limits = com::Limits<double>{1000.0, {}, std::string(text::kRateBelow1000)}})
             .property("TransferMode", &C::m_transferMode,
                       {.changed = &C::transferModeChanged, .enumeration = kTransferMode})
-            .property("StartChannel", &C::m_startChannel, {.accept = &C::acceptStartChannel})
+            .property(
+                "StartChannel", &C::m_startChannel,
+                {.limits = com::Limits<std::int16_t>{0, {}, std::string(text::kNegativeChannel)}})
             .method("OpenDevice", &C::OpenDevice)
             .method("RawInput", &C::RawInput, {"Channel"})
             .method("AcquireStart", &C::AcquireStart)
@@ -91,30 +98,9 @@ CORSINOCtrl::CORSINOCtrl()
     : DeviceControl(ControlKind::Orsino, boardAdapters(),
                     {std::string(text::kAboutCaption), std::string(text::kAboutText)}) {}
 
-bool CORSINOCtrl::acceptNumberOfSamples(std::int32_t value) {
-    if (value < 1) {
-        fail(text::kSamplesBelowOne);
-        return false;
-    }
+bool CORSINOCtrl::acceptNumberOfSamples(std::int32_t /*value*/) {
     if (ambientUserMode()) {
         fail(text::kSamplesWhileRunning);
-        return false;
-    }
-    return true;
-}
-
-bool CORSINOCtrl::acceptSampleRate(double value) {
-    // Written so that a value that is not a number is refused too.
-    if (!(value >= 1000.0)) {
-        fail(text::kRateBelow1000);
-        return false;
-    }
-    return true;
-}
-
-bool CORSINOCtrl::acceptStartChannel(std::int16_t value) {
-    if (value < 0) {
-        fail(text::kNegativeChannel);
         return false;
     }
     return true;

@@ -46,8 +46,6 @@ class CORSINOCtrl final : public DeviceControl, private InputProgramming {
     void triggerModeChanged() { recomputeMode(Change::Trigger); }
     void transferModeChanged() { recomputeMode(Change::Transfer); }
     bool acceptNumberOfSamples(std::int32_t value);
-    bool acceptSampleRate(double value);
-    bool acceptStartChannel(std::int16_t value);
     void recomputeMode(Change change);
 
     void ConfigureInput();

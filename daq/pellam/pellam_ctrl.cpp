@@ -10,7 +10,9 @@ const com::MemberTable& CPellamCtrl::table() {
     static const com::MemberTable t =
         com::TableBuilder<C>("Pellam")
             .property<std::int32_t>("ErrorCode", &C::m_errorCode)
-            .property("Channel", &C::m_channel, {.accept = &C::acceptChannel})
+            .property(
+                "Channel", &C::m_channel,
+                {.limits = com::Limits<std::int16_t>{0, {}, std::string(text::kNegativeChannel)}})
             .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
                                     {.def = -1, .changed = &C::deviceNumberChanged})
             .method("OpenDevice", &C::OpenDevice)
@@ -29,15 +31,6 @@ CPellamCtrl::CPellamCtrl()
     : DeviceControl(
           ControlKind::Pellam, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(128, 0, 0)}) {}
-
-bool CPellamCtrl::acceptChannel(std::int16_t value) {
-    // No upper bound here: the driver knows its channels.
-    if (value < 0) {
-        fail(text::kNegativeChannel);
-        return false;
-    }
-    return true;
-}
 
 std::int32_t CPellamCtrl::writeOutput(std::int32_t data) {
     const BoardAdapter* served = board();

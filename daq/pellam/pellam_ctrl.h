@@ -23,7 +23,6 @@ class CPellamCtrl final : public DeviceControl {
   private:
     friend class com::TableBuilder<CPellamCtrl>;
 
-    bool acceptChannel(std::int16_t value);
     // The board's D/A call; -1 for a name without one.
     std::int32_t writeOutput(std::int32_t data);
 

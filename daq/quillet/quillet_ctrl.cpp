@@ -13,8 +13,12 @@ const com::MemberTable& CQuilletCtrl::table() {
             .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
                                     {.def = -1, .changed = &C::deviceNumberChanged})
             .property<std::int32_t>("ErrorCode", &C::m_errorCode)
-            .property("Port", &C::m_port, {.accept = &C::acceptPort})
-            .property("Bit", &C::m_bit, {.accept = &C::acceptBit})
+            .property(
+                "Port", &C::m_port,
+                {.limits = com::Limits<std::int16_t>{0, 17, std::string(daq::text::kPortRange)}})
+            .property(
+                "Bit", &C::m_bit,
+                {.limits = com::Limits<std::int16_t>{0, 7, std::string(daq::text::kBitRange)}})
             .method("OpenDevice", &C::OpenDevice)
             .method("BitInput", &C::BitInput)
             .method("ByteInput", &C::ByteInput)
@@ -32,22 +36,6 @@ CQuilletCtrl::CQuilletCtrl()
     : DeviceControl(
           ControlKind::Quillet, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(0, 96, 0)}) {}
-
-bool CQuilletCtrl::acceptPort(std::int16_t value) {
-    if (value < 0 || value > 17) {
-        fail(daq::text::kPortRange);
-        return false;
-    }
-    return true;
-}
-
-bool CQuilletCtrl::acceptBit(std::int16_t value) {
-    if (value < 0 || value > 7) {
-        fail(daq::text::kBitRange);
-        return false;
-    }
-    return true;
-}
 
 std::int16_t CQuilletCtrl::ByteInput() {
     std::int32_t value = 0;

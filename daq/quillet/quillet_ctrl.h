@@ -26,8 +26,6 @@ class CQuilletCtrl final : public DeviceControl {
   private:
     friend class com::TableBuilder<CQuilletCtrl>;
 
-    bool acceptPort(std::int16_t value);
-    bool acceptBit(std::int16_t value);
     // The board's read of one port; 0 or the failing result.
     std::int32_t ReadPort(std::int32_t port, std::int32_t& value);
 

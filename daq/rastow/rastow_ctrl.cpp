@@ -14,8 +14,12 @@ const com::MemberTable& CRastowCtrl::table() {
             .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
                                     {.def = -1, .changed = &C::deviceNumberChanged})
             .property<std::int32_t>("ErrorCode", &C::m_errorCode)
-            .property("Bit", &C::m_bit, {.accept = &C::acceptBit})
-            .property("Port", &C::m_port, {.accept = &C::acceptPort})
+            .property(
+                "Bit", &C::m_bit,
+                {.limits = com::Limits<std::int16_t>{0, 7, std::string(daq::text::kBitRange)}})
+            .property(
+                "Port", &C::m_port,
+                {.limits = com::Limits<std::int16_t>{0, 17, std::string(daq::text::kPortRange)}})
             .method("OpenDevice", &C::OpenDevice)
             .method("ByteOutput", &C::ByteOutput, {"Data"})
             .method("BitOutput", &C::BitOutput, {"Data"})
@@ -35,22 +39,6 @@ CRastowCtrl::CRastowCtrl()
     : DeviceControl(
           ControlKind::Rastow, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(160, 96, 0)}) {
-}
-
-bool CRastowCtrl::acceptPort(std::int16_t value) {
-    if (value < 0 || value > 17) {
-        fail(daq::text::kPortRange);
-        return false;
-    }
-    return true;
-}
-
-bool CRastowCtrl::acceptBit(std::int16_t value) {
-    if (value < 0 || value > 7) {
-        fail(daq::text::kBitRange);
-        return false;
-    }
-    return true;
 }
 
 bool CRastowCtrl::ByteOutput(std::int16_t Data) {

@@ -34,8 +34,6 @@ class CRastowCtrl final : public DeviceControl {
   private:
     friend class com::TableBuilder<CRastowCtrl>;
 
-    bool acceptPort(std::int16_t value);
-    bool acceptBit(std::int16_t value);
     // The board's write of one port (or of the word of ports 0 and 1).
     std::int32_t WritePort(std::int32_t port, std::int32_t value);
     // The board's read-back of one port; -1 for a board without one.

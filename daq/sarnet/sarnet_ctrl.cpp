@@ -21,8 +21,15 @@ const com::MemberTable& CSarnetCtrl::table() {
             .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
                                     {.def = -1, .changed = &C::deviceNumberChanged})
             .property<std::int32_t>("ErrorCode", &C::m_errorCode)
-            .property("PulseWidth", &C::m_pulseWidth, {.def = 4, .accept = &C::acceptPulseWidth})
-            .property("Channel", &C::m_channel, {.accept = &C::acceptChannel})
+            .property(
+                "PulseWidth", &C::m_pulseWidth,
+                {.def = 4,
+                 .limits =
+                     com::Limits<std::int32_t>{1, {}, std::string(text::kPulseWidthTooSmall)}})
+            .property(
+                "Channel", &C::m_channel,
+                {.limits =
+                     com::Limits<std::int16_t>{0, 5, std::string(daq::text::kInvalidChannel)}})
             .method("OpenDevice", &C::OpenDevice)
             .method("EnablePulseOut", &C::EnablePulseOut, {"Enabled"})
             .stock(com::Stock::AboutBox)
@@ -39,22 +46,6 @@ CSarnetCtrl::CSarnetCtrl()
     : DeviceControl(
           ControlKind::Sarnet, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(96, 0, 128)}) {
-}
-
-bool CSarnetCtrl::acceptPulseWidth(std::int32_t value) {
-    if (value <= 0) {
-        fail(text::kPulseWidthTooSmall);
-        return false;
-    }
-    return true;
-}
-
-bool CSarnetCtrl::acceptChannel(std::int16_t value) {
-    if (value < 0 || value > 5) {
-        fail(daq::text::kInvalidChannel);
-        return false;
-    }
-    return true;
 }
 
 bool CSarnetCtrl::EnablePulseOut(bool Enabled) {

@@ -25,9 +25,6 @@ class CSarnetCtrl final : public DeviceControl {
   private:
     friend class com::TableBuilder<CSarnetCtrl>;
 
-    bool acceptPulseWidth(std::int32_t value);
-    bool acceptChannel(std::int16_t value);
-
     std::int32_t m_pulseWidth = 4;
     std::int16_t m_channel = 0;
 };

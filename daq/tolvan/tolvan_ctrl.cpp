@@ -24,11 +24,17 @@ const com::MemberTable& CTolvanCtrl::table() {
                 .property<std::int32_t>("DeviceNumber", &C::m_deviceNumber,
                                         {.def = -1, .changed = &C::deviceNumberChanged})
                 .property<std::int32_t>("ErrorCode", &C::m_errorCode)
-                .property("PresetValue", &C::m_presetValue,
-                          {.def = 65535, .accept = &C::acceptPresetValue})
+                .property(
+                    "PresetValue", &C::m_presetValue,
+                    {.def = 65535,
+                     .limits = com::Limits<std::int32_t>{0, 65535,
+                                                         std::string(text::kInvalidPresetValue)}})
                 .property("CounterValue", &C::m_counterValue,
                           {.readOnly = true, .persisted = false})
-                .property("Channel", &C::m_channel, {.accept = &C::acceptChannel})
+                .property(
+                    "Channel", &C::m_channel,
+                    {.limits =
+                         com::Limits<std::int16_t>{0, 5, std::string(daq::text::kInvalidChannel)}})
                 .method("OpenDevice", &C::OpenDevice)
                 .method("EnableCounter", &C::EnableCounter, {"Enabled"})
                 .stock(com::Stock::AboutBox)
@@ -64,22 +70,6 @@ CTolvanCtrl::CTolvanCtrl()
     : DeviceControl(
           ControlKind::Tolvan, boardAdapters(),
           {std::string(text::kAboutCaption), std::string(text::kAboutText), gfx::rgb(0, 96, 128)}) {
-}
-
-bool CTolvanCtrl::acceptPresetValue(std::int32_t value) {
-    if (value < 0 || value > 65535) {
-        fail(text::kInvalidPresetValue);
-        return false;
-    }
-    return true;
-}
-
-bool CTolvanCtrl::acceptChannel(std::int16_t value) {
-    if (value < 0 || value > 5) {
-        fail(daq::text::kInvalidChannel);
-        return false;
-    }
-    return true;
 }
 
 std::int32_t CTolvanCtrl::CounterValue() {

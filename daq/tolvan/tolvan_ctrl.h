@@ -29,9 +29,6 @@ class CTolvanCtrl final : public DeviceControl {
   private:
     friend class com::TableBuilder<CTolvanCtrl>;
 
-    bool acceptPresetValue(std::int32_t value);
-    bool acceptChannel(std::int16_t value);
-
     std::int32_t m_presetValue = 65535;
     std::int32_t m_counterValue = 0;
     std::int16_t m_channel = 0;

@@ -1,11 +1,27 @@
 #include "equipment/control/pipe_ctrl.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "equipment/draw/pipe_symbols.h"
 #include "equipment/draw/shades.h"
 
 namespace brennix::equipment {
+namespace {
+
+// Any other value shows "Invalid pipe type." on every paint.
+const auto kPipeStyles = std::make_shared<const com::Enumeration>(com::Enumeration{
+    "PipeStyle",
+    {{0, "Elbow_BottomRight", "an elbow joining the bottom edge and the right edge"},
+     {1, "Elbow_LeftBottom", "an elbow joining the left edge and the bottom edge"},
+     {2, "Elbow_TopRight", "an elbow joining the top edge and the right edge"},
+     {3, "Elbow_LeftTop", "an elbow joining the left edge and the top edge"},
+     {4, "Run_Horizontal", "a horizontal straight run"},
+     {5, "Run_Vertical", "a vertical straight run"},
+     {6, "Joint_Vertical", "a vertical joint"},
+     {7, "Joint_Horizontal", "a horizontal joint"}}});
+
+}  // namespace
 
 CPipeCtrl::CPipeCtrl() : CEquipmentCtrl(pipeStyles()) {}
 
@@ -16,7 +32,7 @@ const com::MemberTable& CPipeCtrl::table() {
             .stock(com::Stock::BackColor)
             .stock(com::Stock::Enabled)
             .property<std::int16_t>("PipeStyle", &C::m_style,
-                                    {.def = 0, .changed = &C::styleChanged})
+                                    {.def = 0, .changed = &C::styleChanged, .codes = kPipeStyles})
             .property<gfx::ColorRef>("PipeColor", &C::m_color, {.def = gfx::rgb(255, 255, 255)})
             .property("Interval", &C::m_interval, {.def = 1000, .changed = &C::StartTimer})
             .property("Edge", &C::m_edge, {.def = true})

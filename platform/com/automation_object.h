@@ -29,6 +29,8 @@ class AutomationObject : public Dispatch {
     virtual void propertyChanged(const Member& /*member*/) {}
     // The fixed message of a failed range test.
     virtual void showPropertyMessage(std::string_view text);
+    // A value refused by its limits; shows the message by default.
+    virtual void refuseProperty(std::string_view text) { showPropertyMessage(text); }
     // After a persisted set (or the defaults) was loaded.
     virtual void propertiesLoaded() {}
 };

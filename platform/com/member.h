@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -51,6 +52,19 @@ struct Enumeration {
     const EnumValue* find(std::int16_t value) const;
 };
 
+// The values a property takes, as its table tests them. Reset: the value
+// is stored, then a value outside shows the message and takes `reset`.
+// Refused: a value outside shows the message and nothing changes. An end
+// left empty is open.
+struct ValueRange {
+    enum class Outside : std::uint8_t { Reset, Refused };
+    std::optional<double> low;
+    std::optional<double> high;
+    Outside outside = Outside::Reset;
+    std::optional<double> reset;
+    std::string message;
+};
+
 struct Param {
     std::string name;
     PropType type = PropType::Variant;
@@ -68,6 +82,10 @@ struct Member {
     PropType type = PropType::Void;  // of a property, or a method's result
     std::vector<Param> params;       // of a method or an event
     std::shared_ptr<const Enumeration> enumeration;
+    // What each value of a coded property means, where the type information
+    // has no enumeration for it (the reference and hosts read it).
+    std::shared_ptr<const Enumeration> codes;
+    std::optional<ValueRange> range;
     bool readOnly = false;
     Visibility visibility = Visibility::Published;
 

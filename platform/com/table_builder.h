@@ -12,16 +12,18 @@
 //       .event("OnTerminated")
 //       .build();
 //
-// The change pattern of a put: convert (TypeMismatch, Overflow), ask accept
-// (false refuses: nothing changes, the handler has said why), store, test the
-// bounds (outside: the fixed message, then the reset value), run changed,
-// then report the change (repaint request and modified flag for a control).
+// The change pattern of a put: convert (TypeMismatch, Overflow), test the
+// limits (outside: refused with their message), ask accept (false refuses:
+// nothing changes, the handler has said why), store, test the bounds
+// (outside: the fixed message, then the reset value), run changed, then
+// report the change (repaint request and modified flag for a control).
 
 #include <concepts>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -38,15 +40,28 @@ struct Bounds {
     std::string message{};
 };
 
+// Refused before anything is stored: a value outside shows the message
+// (through refuseProperty) and nothing changes. An end left empty is open;
+// a value that is not a number is outside any end.
+template <class T>
+struct Limits {
+    std::optional<T> low{};
+    std::optional<T> high{};
+    std::string message{};
+};
+
 template <class C, class T>
 struct Prop {
     T def{};
     // A default taken from the object when defaults are loaded.
     T (C::*defaultFrom)() const = nullptr;
     std::optional<Bounds<T>> bounds{};
+    std::optional<Limits<T>> limits{};
     bool (C::*accept)(T) = nullptr;
     void (C::*changed)() = nullptr;
     std::shared_ptr<const Enumeration> enumeration{};
+    // What each value means, for a coded property that is no enumeration.
+    std::shared_ptr<const Enumeration> codes{};
     bool readOnly = false;
     Visibility visibility = Visibility::Published;
     bool persisted = true;
@@ -165,6 +180,32 @@ class TableBuilder {
     }
 
   private:
+    template <class T>
+    static bool outside(const Limits<T>& limits, const T& value) {
+        // Written so that a value that is not a number is outside.
+        return (limits.low && !(value >= *limits.low)) || (limits.high && !(value <= *limits.high));
+    }
+
+    template <class T>
+    static std::optional<ValueRange> rangeOf(const Prop<C, T>& opts) {
+        if constexpr (std::is_arithmetic_v<T>) {
+            auto number = [](const std::optional<T>& v) -> std::optional<double> {
+                return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
+            };
+            if (opts.limits) {
+                return ValueRange{number(opts.limits->low), number(opts.limits->high),
+                                  ValueRange::Outside::Refused, std::nullopt, opts.limits->message};
+            }
+            if (opts.bounds) {
+                return ValueRange{static_cast<double>(opts.bounds->low),
+                                  static_cast<double>(opts.bounds->high),
+                                  ValueRange::Outside::Reset,
+                                  static_cast<double>(opts.bounds->reset), opts.bounds->message};
+            }
+        }
+        return std::nullopt;
+    }
+
     // Replaces the default of the member declared last.
     TableBuilder& stockDefault(ValueFn fn) {
         members_.back().defaultValue = std::move(fn);
@@ -188,6 +229,8 @@ class TableBuilder {
         m.kind = MemberKind::Property;
         m.type = Traits::type;
         m.enumeration = opts.enumeration;
+        m.codes = opts.codes;
+        m.range = rangeOf(opts);
         m.readOnly = opts.readOnly;
         m.visibility = opts.visibility;
         m.get = [get](const AutomationObject& o) {
@@ -215,6 +258,12 @@ class TableBuilder {
                 return value.error();
             }
             C& c = static_cast<C&>(o);
+            if constexpr (std::totally_ordered<T>) {
+                if (opts.limits && outside(*opts.limits, *value)) {
+                    o.refuseProperty(opts.limits->message);
+                    return ok();
+                }
+            }
             if (opts.accept != nullptr && !(c.*opts.accept)(*value)) {
                 return ok();
             }

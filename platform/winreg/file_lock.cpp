@@ -42,7 +42,8 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
 }
 
 FileLock::Outcome FileLock::acquire(const std::filesystem::path& lockFile,
-                                    std::uint32_t waitMilliseconds, std::string& error) {
+                                    std::uint32_t waitMilliseconds, std::string& error,
+                                    const std::function<void()>& waiting) {
     release();
     int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -50,6 +51,7 @@ FileLock::Outcome FileLock::acquire(const std::filesystem::path& lockFile,
         return Outcome::Failed;
     }
     const std::uint64_t start = hw::nowMicroseconds();
+    bool told = false;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
             continue;
@@ -58,6 +60,10 @@ FileLock::Outcome FileLock::acquire(const std::filesystem::path& lockFile,
             error = "cannot lock " + lockFile.string() + ": " + std::strerror(errno);
             ::close(fd);
             return Outcome::Failed;
+        }
+        if (!told && waiting) {
+            told = true;
+            waiting();
         }
         if (hw::nowMicroseconds() - start >= waitMilliseconds * 1000ULL) {
             error = "the store is locked by another writer (" + lockFile.string() + ")";

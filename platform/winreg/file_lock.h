@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace brennix::winreg {
@@ -21,9 +22,10 @@ class FileLock {
     enum class Outcome { Locked, Busy, Failed };
 
     // Waits up to `waitMilliseconds` on the platform clock for another
-    // holder to let go; `error` says why when it does not succeed.
+    // holder to let go; `error` says why when it does not succeed. `waiting`
+    // runs once, when the lock is found held, before the wait begins.
     Outcome acquire(const std::filesystem::path& lockFile, std::uint32_t waitMilliseconds,
-                    std::string& error);
+                    std::string& error, const std::function<void()>& waiting = {});
     void release();
     bool held() const { return fd_ >= 0; }
 

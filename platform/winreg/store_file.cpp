@@ -317,7 +317,12 @@ LONG StoreFile::update(const Change& change, std::string& message) const {
     FileLock lock;
     auto lockFile = target;
     lockFile += ".lock";
-    switch (lock.acquire(lockFile, lockWaitMilliseconds(), message)) {
+    auto waiting = [&] {
+        if (lockWait_) {
+            lockWait_(lockFile);
+        }
+    };
+    switch (lock.acquire(lockFile, lockWaitMilliseconds(), message, waiting)) {
         case FileLock::Outcome::Locked:
             break;
         case FileLock::Outcome::Busy:

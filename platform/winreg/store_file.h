@@ -36,8 +36,14 @@ class StoreFile {
     // something. A file that does not parse is left exactly as it is.
     LONG update(const Change& change, std::string& message) const;
 
+    // Runs when an update finds the writers' lock held and waits for it.
+    void onLockWait(std::function<void(const std::filesystem::path& lockFile)> notice) {
+        lockWait_ = std::move(notice);
+    }
+
   private:
     std::filesystem::path path_;
+    std::function<void(const std::filesystem::path&)> lockWait_;
 };
 
 // The steps of replacing the file, for tests that stop or fail a write

@@ -16,17 +16,22 @@
 #include "tools/brennix-acquire/default_store.h"
 #include "tools/brennix-acquire/input_scale.h"
 #include "tools/brennix-acquire/message_relay.h"
-#include "tools/brennix-acquire/output_file.h"
 #include "tools/brennix-acquire/progress_line.h"
 #include "tools/brennix-acquire/run_description.h"
 #include "tools/brennix-acquire/run_plan.h"
 #include "tools/brennix-acquire/sample_csv.h"
 #include "tools/brennix-acquire/stop_signals.h"
 #include "tools/brennix-config/device_store.h"
+#include "tools/common/output_file.h"
 #include "tools/common/version.h"
 
 namespace brennix::acquire {
 namespace {
+
+using tools::outputProblem;
+using tools::shownPath;
+using tools::writeOutput;
+using tools::writeOutputFile;
 
 constexpr std::string_view kPrefix = "brennix-acquire: ";
 constexpr std::string_view kStopNotice =

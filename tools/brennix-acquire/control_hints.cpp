@@ -48,13 +48,12 @@ std::string timeoutHint(const HintContext& c) {
 }
 
 std::string cardHint(const HintContext& c) {
-    const config::CatalogueBoard* board = config::findBoard(c.board);
+    const daq::BoardEntry* board = config::findBoard(c.board);
     if (board == nullptr || c.device.card < 0) {
         return "device " + std::to_string(c.deviceNumber) + " could not be initialised";
     }
-    std::string accepted = board->maxCards == 2
-                               ? "cards 0 and 1"
-                               : "cards 0 to " + std::to_string(board->maxCards - 1);
+    const int cards = board->resources.cards;
+    std::string accepted = cards == 2 ? "cards 0 and 1" : "cards 0 to " + std::to_string(cards - 1);
     return "device " + std::to_string(c.deviceNumber) + " is card " +
            std::to_string(c.device.card) + " of " + c.board +
            " (the controls count that board's devices " + listed(c.sameBoard) +

@@ -10,6 +10,7 @@
 
 #include "platform/winreg/reg_text.h"
 #include "tools/brennix-config/board_catalogue.h"
+#include "tools/brennix-config/device_checks.h"
 #include "tools/brennix-config/device_store.h"
 #include "tools/common/command_line.h"
 #include "tools/common/version.h"
@@ -35,7 +36,8 @@ Commands:
   remove NUMBER                 remove device NUMBER
   set NUMBER NAME VALUE         set one value of a device (NAME is one of
                                 BaseAddress1, BaseAddress2, IRQ1, IRQ2, DMA)
-  boards                        list the board names the controls know
+  boards                        list the board names the controls know, with
+                                the cards, IRQ lines and DMA channels of each
   help                          show this text
 
 Settings for add (defaults in brackets):
@@ -45,7 +47,17 @@ Settings for add (defaults in brackets):
   --irq2 VALUE    IRQ2 [1]
   --dma VALUE     DMA, the DMA channel [0]
 VALUE is decimal or hexadecimal with 0x (for example 0x220), -2147483648
-to 4294967295.
+to 4294967295. IRQ1 and DMA must be a line and a channel the board can use
+and IRQ2 a line of the ISA bus ('boards' lists them); 0 always means none.
+
+Card numbers: a control hands its board's driver a card number, which is
+not stored: it is the position of the device among the configured devices
+of the same board, counted from 0 in device-number order. Devices 2 and 5
+on Brax-VexaL are cards 0 and 1, whatever lies between them on other
+boards. The controls address cards 0 to 7, and some drivers fewer ('boards'
+says how many). Adding or removing a device renumbers the later devices of
+its board; the tool warns when it does, and 'show' prints a device's card.
+Two devices at one base address are warned about too.
 
 Options:
   --store FILE    use FILE as the store, instead of $BRENNIX_REGISTRY or
@@ -55,6 +67,9 @@ Options:
 
 Board names are compared exactly, case included; a name outside the
 catalogue is stored with a warning, as no control will serve it.
+
+A change waits up to 10 seconds for another writer of the store to finish,
+and says so while it waits.
 
 Exit status: 0 done (warnings may have been shown), 1 the store or the
 device refused, 2 the command line was wrong.
@@ -108,6 +123,11 @@ class Command {
             return usage("no command given");
         }
         store_.emplace(storeFile ? *storeFile : winreg::storePath());
+        store_->onLockWait([this](const std::filesystem::path& lockFile) {
+            err_ << kProgram << ": waiting for another writer of the store to finish ("
+                 << lockFile.string() << " is locked)\n";
+            err_.flush();
+        });
         const std::string command = words.front();
         words.erase(words.begin());
         if (command != "add" && !settings_.empty()) {
@@ -313,8 +333,16 @@ class Command {
     }
 
     int boards() {
+        out_ << std::left << std::setw(15) << "Board" << std::setw(24) << "Driver" << std::setw(7)
+             << "Cards" << std::setw(26) << "IRQ1"
+             << "DMA\n";
         for (const auto& b : boardCatalogue()) {
-            out_ << std::left << std::setw(15) << b.name << b.driver << "\n";
+            const std::string driver =
+                std::string(b.driver) + (b.outsideDriver ? " (outside driver)" : "");
+            out_ << std::left << std::setw(15) << b.name << std::setw(24) << driver << std::setw(7)
+                 << ("0-" + std::to_string(b.resources.cards - 1)) << std::setw(26)
+                 << describeLines(b.resources.irqLines) << describeLines(b.resources.dmaChannels)
+                 << "\n";
         }
         return kExitOk;
     }
@@ -380,14 +408,37 @@ class Command {
         if (auto problem = boardProblem(board)) {
             return failed(*problem);
         }
+        for (std::size_t i = 0; i < kSettingNames.size(); ++i) {
+            if (std::string refusal = settingRefusal(kSettingNames[i], settings[i], board);
+                !refusal.empty()) {
+                return failed(refusal);
+            }
+        }
         catalogueWarnings(board);
         StoreResult r = store_->add(*number, board, settings);
         if (!r.ok()) {
             return storeFailed(r);
         }
-        out_ << "Added device " << *number << " as " << deviceKeyName(*number, board) << ".\n";
+        const std::string key = deviceKeyName(*number, board);
+        out_ << "Added device " << *number << " as " << key << ".\n";
         cardWarnings(*number);
+        changeWarnings(r, key);
         return kExitOk;
+    }
+
+    // What a change did to the other devices that their users may not expect.
+    void changeWarnings(const StoreResult& r, const std::string& key) {
+        const std::vector<std::string> moved = renumberedCards(r.before, r.after);
+        if (!moved.empty()) {
+            std::string text = "this renumbers the cards of existing devices: ";
+            for (std::size_t i = 0; i < moved.size(); ++i) {
+                text += (i == 0 ? "" : ", ") + moved[i];
+            }
+            warn(text + "; a control opens the card its device number comes to");
+        }
+        for (const std::string& other : devicesAtSameBase(r.after, key)) {
+            warn(other + "; two cards cannot share one base address");
+        }
     }
 
     void cardWarnings(int number) {
@@ -398,9 +449,10 @@ class Command {
         if (d.card > 7) {
             warn("this is card " + std::to_string(d.card) + " of board \"" + d.board +
                  "\"; the controls address cards 0 to 7 only");
-        } else if (const CatalogueBoard* b = findBoard(d.board); b && d.card >= b->maxCards) {
+        } else if (const daq::BoardEntry* b = findBoard(d.board);
+                   b && d.card >= b->resources.cards) {
             warn("this is card " + std::to_string(d.card) + " of board \"" + d.board +
-                 "\"; its driver accepts cards 0 to " + std::to_string(b->maxCards - 1));
+                 "\"; its driver accepts cards 0 to " + std::to_string(b->resources.cards - 1));
         }
     }
 
@@ -417,6 +469,7 @@ class Command {
         for (const auto& key : removed) {
             out_ << "Removed " << key << ".\n";
         }
+        changeWarnings(r, {});
         return kExitOk;
     }
 
@@ -436,11 +489,16 @@ class Command {
             return kExitUsage;
         }
         std::string key;
-        StoreResult r = store_->set(*number, *name, *v, key);
+        StoreResult r = store_->set(*number, *name, *v, key, [&](const Device& device) {
+            return settingRefusal(*name, *v, device.board);
+        });
         if (!r.ok()) {
             return storeFailed(r);
         }
         out_ << "Set " << *name << " of " << key << " to " << valueText << ".\n";
+        if (*name == "BaseAddress1") {
+            changeWarnings(r, key);
+        }
         return kExitOk;
     }
 

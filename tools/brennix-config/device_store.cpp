@@ -128,7 +128,9 @@ StoreResult DeviceStore::find(int number, Device& out) const {
     const Device* found = firstWithNumber(devices, number);
     if (found == nullptr) {
         return {winreg::ERROR_FILE_NOT_FOUND,
-                "no device " + std::to_string(number) + " is configured"};
+                "no device " + std::to_string(number) + " is configured",
+                {},
+                {}};
     }
     out = *found;
     return result;
@@ -139,8 +141,8 @@ StoreResult DeviceStore::add(int number, std::string_view board,
     StoreResult result;
     result.code = file_.update(
         [&](Document& doc, bool& changed) {
-            const auto devices = devicesOf(doc);
-            if (const Device* existing = firstWithNumber(devices, number)) {
+            result.before = devicesOf(doc);
+            if (const Device* existing = firstWithNumber(result.before, number)) {
                 result.message = "device " + std::to_string(number) + " already exists as " +
                                  existing->key + "; remove it first, or change it with set";
                 return winreg::ERROR_ALREADY_EXISTS;
@@ -149,6 +151,7 @@ StoreResult DeviceStore::add(int number, std::string_view board,
             for (std::size_t i = 0; i < kSettingNames.size(); ++i) {
                 key.setValue(dwordValue(kSettingNames[i], settings[i]));
             }
+            result.after = devicesOf(doc);
             changed = true;
             return winreg::ERROR_SUCCESS;
         },
@@ -162,7 +165,8 @@ StoreResult DeviceStore::remove(int number, std::vector<std::string>& removedKey
     result.code = file_.update(
         [&](Document& doc, bool& changed) {
             KeyNode* root = doc.find(kDeviceRoot);
-            for (const auto& d : devicesOf(doc)) {
+            result.before = devicesOf(doc);
+            for (const auto& d : result.before) {
                 if (d.number && *d.number == number) {
                     root->removeSubkey(d.key);
                     removedKeys.push_back(d.key);
@@ -172,6 +176,7 @@ StoreResult DeviceStore::remove(int number, std::vector<std::string>& removedKey
                 result.message = "no device " + std::to_string(number) + " is configured";
                 return winreg::ERROR_FILE_NOT_FOUND;
             }
+            result.after = devicesOf(doc);
             changed = true;
             return winreg::ERROR_SUCCESS;
         },
@@ -179,15 +184,22 @@ StoreResult DeviceStore::remove(int number, std::vector<std::string>& removedKey
     return result;
 }
 
-StoreResult DeviceStore::set(int number, std::string_view setting, DWORD value, std::string& key) {
+StoreResult DeviceStore::set(int number, std::string_view setting, DWORD value, std::string& key,
+                             const SettingCheck& check) {
     StoreResult result;
     result.code = file_.update(
         [&](Document& doc, bool& changed) {
-            const auto devices = devicesOf(doc);
-            const Device* device = firstWithNumber(devices, number);
+            result.before = devicesOf(doc);
+            const Device* device = firstWithNumber(result.before, number);
             if (device == nullptr) {
                 result.message = "no device " + std::to_string(number) + " is configured";
                 return winreg::ERROR_FILE_NOT_FOUND;
+            }
+            if (check) {
+                if (std::string refusal = check(*device); !refusal.empty()) {
+                    result.message = std::move(refusal);
+                    return winreg::ERROR_INVALID_PARAMETER;
+                }
             }
             key = device->key;
             KeyNode* node = doc.find(kDeviceRoot)->findSubkey(key);
@@ -196,6 +208,7 @@ StoreResult DeviceStore::set(int number, std::string_view setting, DWORD value, 
             if (changed) {
                 node->setValue(dwordValue(setting, value));
             }
+            result.after = devicesOf(doc);
             return winreg::ERROR_SUCCESS;
         },
         result.message);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,8 +47,14 @@ struct Device {
 struct StoreResult {
     LONG code = winreg::ERROR_SUCCESS;
     std::string message;  // why, when code is not success
+    // The devices around a change, as read and written under the lock.
+    std::vector<Device> before;
+    std::vector<Device> after;
     bool ok() const { return code == winreg::ERROR_SUCCESS; }
 };
+
+// Why a value cannot be given to that device; empty when it can.
+using SettingCheck = std::function<std::string(const Device& device)>;
 
 class DeviceStore {
   public:
@@ -68,7 +75,14 @@ class DeviceStore {
     // Removes every key the controls would read as `number`.
     StoreResult remove(int number, std::vector<std::string>& removedKeys);
 
-    StoreResult set(int number, std::string_view setting, DWORD value, std::string& key);
+    // `check` sees the device under the lock; a refusal changes nothing.
+    StoreResult set(int number, std::string_view setting, DWORD value, std::string& key,
+                    const SettingCheck& check = {});
+
+    // Runs when a change has to wait for another writer.
+    void onLockWait(std::function<void(const std::filesystem::path& lockFile)> notice) {
+        file_.onLockWait(std::move(notice));
+    }
 
   private:
     winreg::StoreFile file_;

@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "\n"
     "The store is the file named by BRENNIX_REGISTRY, else\n"
     "$XDG_CONFIG_HOME/brennix/registry.reg or ~/.config/brennix/registry.reg.\n"
-    "Exit status: 0 done, 1 bad command line, 2 no such file, 3 not loadable,\n"
+    "Exit status: 0 done, 1 no such file, 2 bad command line, 3 not loadable,\n"
     "4 no entry point, 5 the entry point failed.\n";
 
 class Loaded {

@@ -9,10 +9,11 @@
 
 namespace brennix::tools {
 
+// A wrong command line is 2, as with every tool of the suite.
 enum RegisterExit : int {
     kRegistered = 0,
-    kBadCommandLine = 1,
-    kFileMissing = 2,
+    kFileMissing = 1,
+    kBadCommandLine = 2,
     kCannotLoad = 3,
     kNoEntryPoint = 4,
     kEntryPointFailed = 5,

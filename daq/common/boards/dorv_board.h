@@ -29,6 +29,8 @@ struct DorvBoard {
     }
     static constexpr DigitalOutput digitalOutput{writePort};
 
+    // Eight cards; an interrupt level per card; no DMA.
+    static constexpr BoardResources resources{8, kAtBusIrqLines, 0};
     static constexpr BoardPage page{std::nullopt, 6, 2, 0};
 };
 

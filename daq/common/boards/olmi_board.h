@@ -71,6 +71,8 @@ struct OlmiBoard {
     }
     static constexpr Timers timers{startTimer, readTimer, stopTimer, true};
 
+    // Two cards; the lines and channels its block runs accept.
+    static constexpr BoardResources resources{2, kAtBusIrqLines, lineMask({1, 3})};
     static constexpr BoardPage page{InputPage{16, TransferList::AllThree, RangeList::AdGain}, 2, 2,
                                     1};
 };

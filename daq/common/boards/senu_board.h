@@ -72,6 +72,8 @@ struct SenuBoard {
     }
     static constexpr DigitalOutput digitalOutput{writePort};
 
+    // Two cards; the levels its mode register encodes; no DMA.
+    static constexpr BoardResources resources{2, lineMask({2, 3, 4, 5, 6, 7, 9}), 0};
     static constexpr BoardPage page{
         InputPage{8, TransferList::PollingAndInterrupt, RangeList::AdGain}, 2, 2, 0};
 };

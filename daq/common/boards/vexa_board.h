@@ -85,6 +85,8 @@ struct VexaBoard {
     }
     static constexpr Timers timers{startTimer, readTimer, stopTimer, true};
 
+    // Two cards; the lines and channels its block runs accept.
+    static constexpr BoardResources resources{2, kAtBusIrqLines, lineMask({1, 3})};
     static constexpr BoardPage page{
         InputPage{16, TransferList::AllThree, RangeList::OverallInputRange, false, true}, 2, 2, 1};
 };

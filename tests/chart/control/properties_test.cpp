@@ -121,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"LineStyle8", 2, 3, 0, "LineStyle must between 0 to 2"},
                       RangeCase{"PointStyle4", 8, 9, 0, "PointStyle must between 0 to 8"},
                       RangeCase{"Interp7", 2, 3, 0, "Interp must between 0 to 2"},
-                      RangeCase{"FillBase2", 3, 4, 0, "FillBase must between 0 to 3"}));
+                      RangeCase{"FillBase2", 3, 4, 0, "FillBase must between 0 to 3"}),
+    [](const ::testing::TestParamInfo<RangeCase>& info) {
+        const std::int32_t refused = info.param.refused;
+        return std::string(info.param.name) + (refused < info.param.accepted ? "_Below" : "_Above");
+    });
 
 TEST_F(ChartInterface, MovingTheWindowRepairsABadTimeInterval) {
     put("TimeInterval", std::int32_t{0});

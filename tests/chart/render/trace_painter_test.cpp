@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 #include "chart/render/trace_painter.h"
 #include "platform/gfx/raster_canvas.h"
@@ -269,7 +270,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {{{58, 100}, {62, 100}}, {{60, 98}, {60, 102}}},
                    {},
                    {}},
-        MarkerCase{PS_None, {}, {}, {}, {}}));
+        MarkerCase{PS_None, {}, {}, {}, {}}),
+    [](const ::testing::TestParamInfo<MarkerCase>& info) -> std::string {
+        constexpr const char* kNames[] = {
+            "None",        "EmptySquare", "SolidSquare", "EmptyDiamond", "SolidDiamond",
+            "EmptyCircle", "SolidCircle", "X",           "Cross"};
+        return kNames[info.param.style];
+    });
 
 TEST_F(TraceTest, TheChartBreaksTheLineAtASkippedPointAndTheGraphBridgesIt) {
     drawPoints({{10, 5}, {30, 50}, {60, 2}});

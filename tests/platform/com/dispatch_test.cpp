@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/com/headless_site.h"
 #include "platform/com/message_box.h"
 #include "tests/platform/com/sample_control.h"
@@ -214,6 +216,81 @@ TEST_F(ChangePattern, ResetLoadsTheDefaultSet) {
     EXPECT_EQ(*control->get("Style"), Variant(std::int32_t{0}));
     EXPECT_FALSE(control->isModified());
     EXPECT_TRUE(messages.messages().empty());
+}
+
+// Limits refuse before anything is stored; the table keeps them, and the
+// reset ranges of bounds, for whoever documents or checks the values.
+class CLimitedCtrl final : public Control {
+  public:
+    const MemberTable& members() const override {
+        using C = CLimitedCtrl;
+        static const MemberTable t =
+            TableBuilder<C>("Limited")
+                .property("Rate", &C::m_rate,
+                          {.def = 1000.0, .limits = Limits<double>{1000.0, {}, "Rate too low"}})
+                .property("Port", &C::m_port,
+                          {.limits = Limits<std::int16_t>{0, 17, "Port out of range"},
+                           .accept = &C::acceptPort})
+                .build();
+        return t;
+    }
+    double m_rate = 0;
+    std::int16_t m_port = 0;
+    int asked = 0;
+    int refusals = 0;
+
+  protected:
+    void refuseProperty(std::string_view text) override {
+        Control::refuseProperty(text);
+        ++refusals;
+    }
+
+  private:
+    bool acceptPort(std::int16_t /*value*/) {
+        ++asked;
+        return true;
+    }
+};
+
+TEST(PropertyLimits, AValueOutsideIsRefusedWithItsMessageBeforeAcceptOrStore) {
+    MessageRecorder messages;
+    auto control = createControl<CLimitedCtrl>();
+    ASSERT_TRUE(control->put("Port", Variant(std::int16_t{18})).ok());
+    ASSERT_TRUE(control->put("Port", Variant(std::int16_t{-1})).ok());
+    ASSERT_TRUE(control->put("Rate", Variant(999.5)).ok());
+    ASSERT_TRUE(control->put("Rate", Variant(std::numeric_limits<double>::quiet_NaN())).ok());
+    EXPECT_EQ(control->m_port, 0);
+    EXPECT_EQ(control->m_rate, 1000.0);
+    EXPECT_EQ(control->asked, 0);
+    EXPECT_EQ(control->refusals, 4);
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Port out of range", "Port out of range",
+                                                          "Rate too low", "Rate too low"}));
+    EXPECT_FALSE(control->isModified());
+    // The ends themselves are valid, and the upper side of Rate is open.
+    ASSERT_TRUE(control->put("Port", Variant(std::int16_t{17})).ok());
+    ASSERT_TRUE(control->put("Rate", Variant(1e9)).ok());
+    EXPECT_EQ(control->m_port, 17);
+    EXPECT_EQ(control->asked, 1);
+    EXPECT_EQ(control->m_rate, 1e9);
+}
+
+TEST(PropertyLimits, TheTableRecordsLimitsAndBoundsAsValidValues) {
+    auto control = createControl<CLimitedCtrl>();
+    const Member* rate = control->members().find("Rate");
+    ASSERT_TRUE(rate->range.has_value());
+    EXPECT_EQ(rate->range->low, 1000.0);
+    EXPECT_FALSE(rate->range->high.has_value());
+    EXPECT_EQ(rate->range->outside, ValueRange::Outside::Refused);
+    EXPECT_EQ(rate->range->message, "Rate too low");
+    const Member* plotNum = CSampleCtrl::table().find("PlotNum");
+    ASSERT_TRUE(plotNum->range.has_value());
+    EXPECT_EQ(plotNum->range->low, 1.0);
+    EXPECT_EQ(plotNum->range->high, 8.0);
+    EXPECT_EQ(plotNum->range->outside, ValueRange::Outside::Reset);
+    EXPECT_EQ(plotNum->range->reset, 1.0);
+    EXPECT_EQ(plotNum->range->message, "PlotNum must between 1 to 8");
+    // A property tested by its own handler alone has no range the table knows.
+    EXPECT_FALSE(CSampleCtrl::table().find("SampleRate")->range.has_value());
 }
 
 }  // namespace

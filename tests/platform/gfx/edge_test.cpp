@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/gfx/raster_canvas.h"
 
 namespace brennix::gfx {
@@ -59,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
                                SystemColor::DarkShadow3D, SystemColor::Light3D},
                       EdgeCase{EdgeStyle::Etched, SystemColor::ButtonShadow,
                                SystemColor::ButtonHighlight, SystemColor::ButtonHighlight,
-                               SystemColor::ButtonShadow}));
+                               SystemColor::ButtonShadow}),
+    [](const ::testing::TestParamInfo<EdgeCase>& info) -> std::string {
+        constexpr const char* kNames[] = {"Raised", "Sunken", "Bump", "Etched"};
+        return kNames[static_cast<int>(info.param.style)];
+    });
 
 TEST(EdgeOnTinyRect, ThinRectanglesAreCoveredWithoutSpillingOut) {
     RasterCanvas canvas(Size{6, 6});

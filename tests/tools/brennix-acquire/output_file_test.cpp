@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/brennix-acquire/output_file.h"
+#include "tools/common/output_file.h"
 
-namespace brennix::acquire {
+namespace brennix::tools {
 namespace {
 
 using ::testing::ElementsAre;
@@ -94,4 +94,4 @@ TEST_F(OutputFiles, AnOutputThatCannotBeWrittenIsNamedBeforeAnyRun) {
 }
 
 }  // namespace
-}  // namespace brennix::acquire
+}  // namespace brennix::tools

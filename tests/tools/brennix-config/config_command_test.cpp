@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/winreg/file_lock.h"
 #include "platform/winreg/key.h"
 #include "tests/platform/winreg/temp_store.h"
 #include "tools/brennix-config/board_catalogue.h"
@@ -106,16 +107,16 @@ TEST_F(ConfigRoundTrip, SetChangesOneValueAndShowReportsIt) {
     Outcome set = run({"set", "7", "irq1", "0x0F"});
     EXPECT_EQ(set.code, kExitOk);
     EXPECT_EQ(set.out, "Set IRQ1 of 007@Brax-Dorv to 0x0F.\n");
-    EXPECT_EQ(run({"set", "7", "DMA", "-1"}).code, kExitOk);
+    EXPECT_EQ(run({"set", "7", "BaseAddress2", "-1"}).code, kExitOk);
     EXPECT_EQ(run({"set", "7", "IRQ2", "010"}).code, kExitOk);
     EXPECT_EQ(controlReads("007@Brax-Dorv", "IRQ2"), 10U);
     EXPECT_EQ(controlReads("007@Brax-Dorv", "IRQ1"), 15U);
-    EXPECT_EQ(controlReads("007@Brax-Dorv", "DMA"), 0xFFFFFFFFU);
+    EXPECT_EQ(controlReads("007@Brax-Dorv", "BaseAddress2"), 0xFFFFFFFFU);
     Outcome shown = run({"show", "7"});
     EXPECT_EQ(shown.code, kExitOk);
     EXPECT_NE(shown.out.find("Device 7: 007@Brax-Dorv\n"), std::string::npos);
     EXPECT_NE(shown.out.find("  IRQ1          15\n"), std::string::npos);
-    EXPECT_NE(shown.out.find("  DMA           -1\n"), std::string::npos);
+    EXPECT_NE(shown.out.find("  BaseAddress2  0xFFFFFFFF\n"), std::string::npos);
 }
 
 TEST_F(ConfigRoundTrip, ShowNamesMissingValuesAndKeepsOthersVisible) {
@@ -258,15 +259,134 @@ TEST_F(ConfigCatalogue, ACardItsDriverCannotAddressIsWarnedAbout) {
               std::string::npos);
 }
 
-TEST_F(ConfigCatalogue, HelpDescribesEveryCommand) {
+TEST_F(ConfigCatalogue, BoardsListWhatEachBoardCanBeConfiguredWith) {
+    Outcome boards = run({"boards"});
+    EXPECT_EQ(boards.code, kExitOk);
+    EXPECT_NE(
+        boards.out.find("Brax-VexaL     Vexa                    0-1    2-7, 9-12, 14, 15         "
+                        "1, 3\n"),
+        std::string::npos)
+        << boards.out;
+    EXPECT_NE(
+        boards.out.find("Brax-Senu      Senu                    0-1    2-7, 9                    "
+                        "none\n"),
+        std::string::npos);
+    EXPECT_NE(
+        boards.out.find("Brax-Zolt      Zolt (outside driver)   0-7    0-15                      "
+                        "0-7\n"),
+        std::string::npos);
+}
+
+TEST_F(ConfigCatalogue, HelpDescribesEveryCommandAndExplainsCardNumbers) {
     Outcome help = run({"--help"});
     EXPECT_EQ(help.code, kExitOk);
     for (const char* word :
          {"Usage: brennix-config", "list", "show NUMBER", "add NUMBER BOARD", "remove NUMBER",
-          "set NUMBER NAME VALUE", "--base1", "--store FILE", "Exit status"}) {
+          "set NUMBER NAME VALUE", "--base1", "--store FILE", "Exit status",
+          "Card numbers:", "position of the device among the configured devices", "renumbers"}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
     EXPECT_EQ(run({"help"}).out, help.out);
+}
+
+class ConfigBoardResources : public ConfigTool {};
+
+TEST_F(ConfigBoardResources, LinesAndChannelsABoardCannotHaveAreRefusedOnAdd) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"add", "1", "Brax-VexaL", "--irq1", "8"},
+         "IRQ1 8 is not an interrupt line a Brax-VexaL card can use (it can use 2-7, 9-12, 14, "
+         "15; 0 for none)"},
+        {{"add", "1", "Brax-Senu", "--irq1", "10"}, "(it can use 2-7, 9; 0 for none)"},
+        {{"add", "1", "Brax-Olmi", "--dma", "2"}, "DMA 2 is not a DMA channel a Brax-Olmi card"},
+        {{"add", "1", "Brax-Senu", "--dma", "1"}, "card can use (it has none; 0 for none)"},
+        {{"add", "1", "Brax-Zolt", "--dma", "8"}, "DMA 8 is not a DMA channel"},
+        {{"add", "1", "Brax-Foo", "--irq1", "-1"}, "IRQ1 -1 is not an interrupt line"},
+        {{"add", "1", "Brax-VexaL", "--irq2", "16"}, "IRQ2 16 is not an interrupt line of the ISA"},
+    };
+    for (const auto& [args, problem] : cases) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.code, kExitFailed) << problem;
+        EXPECT_NE(r.err.find(problem), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(path_));
+    // What the drivers take, and 0 for none, are stored.
+    EXPECT_EQ(run({"add", "1", "Brax-VexaL", "--irq1", "15", "--dma", "3"}).code, kExitOk);
+    EXPECT_EQ(run({"add", "2", "Brax-Senu", "--irq1", "9", "--irq2", "0"}).code, kExitOk);
+    EXPECT_EQ(run({"add", "3", "Brax-Zolt", "--irq1", "0", "--dma", "7"}).code, kExitOk);
+}
+
+TEST_F(ConfigBoardResources, SetChecksTheValueAgainstTheDevicesBoard) {
+    ASSERT_EQ(run({"add", "3", "Brax-Senu", "--irq1", "5"}).code, kExitOk);
+    const std::string before = readStore();
+    Outcome refused = run({"set", "3", "IRQ1", "11"});
+    EXPECT_EQ(refused.code, kExitFailed);
+    EXPECT_EQ(refused.err,
+              "brennix-config: IRQ1 11 is not an interrupt line a Brax-Senu card can use (it can "
+              "use 2-7, 9; 0 for none)\n");
+    EXPECT_EQ(run({"set", "3", "dma", "3"}).code, kExitFailed);
+    EXPECT_EQ(readStore(), before);
+    EXPECT_EQ(run({"set", "3", "IRQ1", "9"}).code, kExitOk);
+    EXPECT_EQ(controlReads("003@Brax-Senu", "IRQ1"), 9U);
+}
+
+class ConfigWarnings : public ConfigTool {};
+
+TEST_F(ConfigWarnings, TwoDevicesAtOneBaseAddressAreWarnedAbout) {
+    ASSERT_EQ(run({"add", "0", "Brax-Olmi", "--base1", "0x220"}).err, "");
+    Outcome second = run({"add", "1", "Brax-VexaL", "--base1", "0x220"});
+    EXPECT_EQ(second.code, kExitOk);
+    EXPECT_EQ(second.err,
+              "brennix-config: warning: 000@Brax-Olmi is also at base address 0x220; two cards "
+              "cannot share one base address\n");
+    EXPECT_EQ(run({"set", "1", "BaseAddress1", "0x300"}).err, "");
+    EXPECT_NE(run({"set", "0", "BaseAddress1", "0x300"})
+                  .err.find("001@Brax-VexaL is also at base address 0x300"),
+              std::string::npos);
+    // Unset addresses are not a clash.
+    EXPECT_EQ(run({"add", "2", "Brax-Dorv"}).err, "");
+    EXPECT_EQ(run({"add", "3", "Brax-Dorv"}).err, "");
+}
+
+TEST_F(ConfigWarnings, AChangeThatRenumbersTheCardsOfExistingDevicesIsWarnedAbout) {
+    ASSERT_EQ(run({"add", "5", "Brax-Dorv"}).err, "");
+    ASSERT_EQ(run({"add", "7", "Brax-Dorv"}).err, "");
+    ASSERT_EQ(run({"add", "9", "Brax-Olmi"}).err, "");
+    Outcome inserted = run({"add", "2", "Brax-Dorv"});
+    EXPECT_EQ(inserted.code, kExitOk);
+    EXPECT_EQ(inserted.err,
+              "brennix-config: warning: this renumbers the cards of existing devices: "
+              "005@Brax-Dorv is now card 1 (was card 0), 007@Brax-Dorv is now card 2 (was card "
+              "1); a control opens the card its device number comes to\n");
+    // A later device or another board moves nobody.
+    EXPECT_EQ(run({"add", "8", "Brax-Dorv"}).err, "");
+    EXPECT_EQ(run({"add", "1", "Brax-Senu"}).err, "");
+    Outcome removed = run({"remove", "7"});
+    EXPECT_EQ(removed.code, kExitOk);
+    EXPECT_NE(removed.err.find("008@Brax-Dorv is now card 2 (was card 3)"), std::string::npos)
+        << removed.err;
+    EXPECT_EQ(removed.err.find("005@Brax-Dorv"), std::string::npos);
+}
+
+TEST_F(ConfigWarnings, AChangeThatMustWaitForTheStoresLockSaysSo) {
+    ASSERT_EQ(run({"add", "0", "Brax-Olmi"}).code, kExitOk);
+    winreg::FileLock other;
+    std::string error;
+    ASSERT_EQ(other.acquire(path_.string() + ".lock", 0, error), winreg::FileLock::Outcome::Locked);
+    const std::uint32_t wait = winreg::lockWaitMilliseconds();
+    winreg::setLockWaitMilliseconds(0);
+    Outcome blocked = run({"set", "0", "IRQ1", "5"});
+    winreg::setLockWaitMilliseconds(wait);
+    EXPECT_EQ(blocked.code, kExitFailed);
+    EXPECT_NE(blocked.err.find("brennix-config: waiting for another writer of the store to "
+                               "finish (" +
+                               path_.string() + ".lock is locked)\n"),
+              std::string::npos)
+        << blocked.err;
+    EXPECT_NE(blocked.err.find("locked by another writer"), std::string::npos);
+    other.release();
+    Outcome free = run({"set", "0", "IRQ1", "5"});
+    EXPECT_EQ(free.code, kExitOk);
+    EXPECT_EQ(free.err, "");
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include "tools/brennix-acquire/acquire_command.h"
 #include "tools/brennix-config/config_command.h"
+#include "tools/brennix-reference/reference_command.h"
 #include "tools/brennix-register/register_command.h"
+#include "tools/brennix-render/render_command.h"
 #include "tools/common/command_line.h"
 #include "tools/common/version.h"
 
@@ -85,6 +87,12 @@ TEST(Version, EveryToolReportsTheProjectVersionOnStandardOutput) {
     out.str({});
     EXPECT_EQ(runRegisterCommand({"--version"}, out, err), 0);
     EXPECT_EQ(out.str(), "brennix-register " + version + "\n");
+    out.str({});
+    EXPECT_EQ(render::runRender({"--version"}, out, err), 0);
+    EXPECT_EQ(out.str(), "brennix-render " + version + "\n");
+    out.str({});
+    EXPECT_EQ(reference::runReference({"--version"}, out, err), 0);
+    EXPECT_EQ(out.str(), "brennix-reference " + version + "\n");
     EXPECT_EQ(err.str(), "");
 }
 

@@ -1,4 +1,4 @@
-#include "tools/brennix-acquire/output_file.h"
+#include "tools/common/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace brennix::acquire {
+namespace brennix::tools {
 namespace {
 
 namespace fs = std::filesystem;
@@ -215,4 +215,4 @@ std::string shownPath(const std::string& path) {
     return ec ? path : full.lexically_normal().string();
 }
 
-}  // namespace brennix::acquire
+}  // namespace brennix::tools

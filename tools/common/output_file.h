@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-namespace brennix::acquire {
+namespace brennix::tools {
 
 inline constexpr std::string_view kStandardOutput = "-";
 
@@ -30,4 +30,4 @@ bool writeOutputFile(const std::string& path, std::ostream& standardOutput,
 // The name to report: the full path, or "standard output".
 std::string shownPath(const std::string& path);
 
-}  // namespace brennix::acquire
+}  // namespace brennix::tools

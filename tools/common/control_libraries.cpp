@@ -1,0 +1,100 @@
+#include "tools/common/control_libraries.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <system_error>
+
+#include "platform/com/class_registry.h"
+
+namespace brennix::tools {
+namespace {
+
+using LibraryEntry = com::ControlLibrary* (*)();
+
+std::filesystem::path programFolder() {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : self.parent_path();
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> controlLibraryFolders() {
+    std::vector<std::filesystem::path> folders;
+    if (const char* path = std::getenv("BRENNIX_CONTROL_PATH")) {
+        std::string_view rest = path;
+        while (!rest.empty()) {
+            const auto colon = rest.find(':');
+            const std::string_view folder = rest.substr(0, colon);
+            if (!folder.empty()) {
+                folders.emplace_back(folder);
+            }
+            rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        }
+    }
+    if (const auto bin = programFolder(); !bin.empty()) {
+        folders.push_back(bin.parent_path() / "lib");
+        folders.push_back(bin);
+    }
+    return folders;
+}
+
+LibraryLoad loadControlLibraries(const std::vector<std::string>& names) {
+    // Handles stay open for the life of the process: controls may live as long.
+    static std::mutex mutex;
+    static std::map<std::string, LoadedLibrary> opened;
+    std::lock_guard lock(mutex);
+    LibraryLoad result;
+    const auto folders = controlLibraryFolders();
+    for (const std::string& name : names) {
+        if (auto it = opened.find(name); it != opened.end()) {
+            result.loaded.push_back(it->second);
+            continue;
+        }
+        bool found = false;
+        for (const auto& folder : folders) {
+            const auto file = folder / ("lib" + name + ".so");
+            std::error_code ec;
+            if (!std::filesystem::is_regular_file(file, ec)) {
+                continue;
+            }
+            found = true;
+            ::dlerror();
+            void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (handle == nullptr) {
+                const char* why = ::dlerror();
+                result.problems.push_back(file.string() + ": " + (why != nullptr ? why : "?"));
+                break;
+            }
+            auto entry = reinterpret_cast<LibraryEntry>(::dlsym(handle, "BrennixControlLibrary"));
+            com::ControlLibrary* library = entry != nullptr ? entry() : nullptr;
+            if (library == nullptr) {
+                result.problems.push_back(file.string() + ": not a control library");
+                break;
+            }
+            if (auto status = library->registerServer(com::ClassRegistry::process()); !status) {
+                result.problems.push_back(file.string() + ": " +
+                                          std::string(com::errorText(status.error())));
+                break;
+            }
+            LoadedLibrary loaded{name, file, library};
+            opened.emplace(name, loaded);
+            result.loaded.push_back(std::move(loaded));
+            break;
+        }
+        if (!found) {
+            result.missing.push_back(name);
+        }
+    }
+    return result;
+}
+
+LibraryLoad loadSuiteLibraries() {
+    return loadControlLibraries({std::begin(kSuiteLibraries), std::end(kSuiteLibraries)});
+}
+
+}  // namespace brennix::tools
