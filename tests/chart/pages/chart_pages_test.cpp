@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "chart/control/chart_ctrl.h"
+#include "chart/control/graph_ctrl.h"
 #include "chart/pages/chart_pages.h"
 #include "platform/com/message_box.h"
+#include "platform/com/pages/stock_pages.h"
 
 namespace brennix::chart {
 namespace {
@@ -136,6 +138,30 @@ TEST_F(ChartTabs, TypedBasesAndIntervalsOutsideTheirLimitsAreRefused) {
     page.setValue("TimeInterval", Variant("0"));
     EXPECT_TRUE(page.apply(*chart).refused);
     EXPECT_EQ(*chart->get("TimeBase0")->toInt32(), 1);
+}
+
+TEST(ChartPageClasses, EveryListedTabBindsOnlyPropertiesItsControlHas) {
+    com::pages::PageRegistry registry;
+    ASSERT_TRUE(registerTrendwickPages(registry).ok());
+    ASSERT_TRUE(com::pages::registerStockPages(registry).ok());
+    com::MessageRecorder messages;
+    const std::pair<const char*, std::shared_ptr<com::Control>> controls[] = {
+        {"TRENDWICK.ChartCtrl.1", com::createControl<CChartCtrl>()},
+        {"TRENDWICK.GraphCtrl.1", com::createControl<CGraphCtrl>()}};
+    for (const auto& [progId, control] : controls) {
+        for (const std::string& id : registry.pagesOf(progId)) {
+            auto page = registry.create(id);
+            ASSERT_TRUE(page.ok()) << progId << " " << id;
+            (*page)->open(*control);
+            for (const auto& f : (*page)->fields()) {
+                if (f.bound()) {
+                    EXPECT_TRUE(f.enabled) << progId << " " << f.property;
+                }
+            }
+            EXPECT_TRUE((*page)->apply(*control).ok()) << progId << " " << id;
+        }
+    }
+    EXPECT_TRUE(messages.texts().empty());
 }
 
 TEST(ChartPageClasses, EveryTabIsRegisteredAndListedInTabOrder) {
