@@ -1,10 +1,12 @@
 #include "qt/sheet/property_sheet.h"
 
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/com/message_box.h"
 #include "qt/control_widget.h"
@@ -19,7 +21,9 @@ PropertySheet::PropertySheet(ControlWidget& control, QWidget* parent)
                     control.control() != nullptr
                         ? pagesFor(*control.control(), control.controlId())
                         : std::vector<std::unique_ptr<com::pages::PropertyPage>>{},
-                    parent) {}
+                    parent) {
+    addFontPage();
+}
 
 PropertySheet::PropertySheet(ControlWidget& control,
                              std::vector<std::unique_ptr<com::pages::PropertyPage>> pages,
@@ -29,6 +33,34 @@ PropertySheet::PropertySheet(ControlWidget& control,
 }
 
 PropertySheet::~PropertySheet() = default;
+
+void PropertySheet::addFontPage() {
+    com::Control* control = control_.control();
+    if (control == nullptr)
+        return;
+    const auto listed = listedPages(*control, control_.controlId());
+    const QVariant font = control_.controlProperty(QStringLiteral("Font"));
+    if (std::find(listed.begin(), listed.end(), com::pages::kStockFontPageId) == listed.end() ||
+        font.metaType() != QMetaType::fromType<QFont>())
+        return;
+    openedFont_ = font.value<QFont>();
+    fontPage_ = new QFontDialog(openedFont_, tabs_);
+    fontPage_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fontPage_->setWindowFlags(Qt::Widget);
+    shownFont_ = fontPage_->currentFont();
+    tabs_->addTab(fontPage_, tr("Font"));
+    connect(fontPage_, &QFontDialog::currentFontChanged, this, &PropertySheet::updateApplyButton);
+    updateApplyButton();
+}
+
+// What the controls keep of a font.
+bool PropertySheet::fontChanged() const {
+    if (fontPage_ == nullptr)
+        return false;
+    const QFont now = fontPage_->currentFont();
+    return now.family() != shownFont_.family() || now.pointSizeF() != shownFont_.pointSizeF() ||
+           now.bold() != shownFont_.bold() || now.italic() != shownFont_.italic();
+}
 
 void PropertySheet::build() {
     setObjectName(QStringLiteral("brennixPropertySheet"));
@@ -94,6 +126,17 @@ bool PropertySheet::apply() {
                 written.append(name);
         }
     }
+    if (fontChanged()) {
+        // A face the user did not choose stays the control's own.
+        QFont put = fontPage_->currentFont();
+        if (put.family() == shownFont_.family())
+            put.setFamily(openedFont_.family());
+        ok = control_.setControlProperty(QStringLiteral("Font"), put) && ok;
+        written.append(QStringLiteral("Font"));
+        openedFont_ = control_.controlProperty(QStringLiteral("Font")).value<QFont>();
+        fontPage_->setCurrentFont(openedFont_);
+        shownFont_ = fontPage_->currentFont();
+    }
     // Pages share properties (a colour on a general page and on the colour
     // page), and change handlers may have put back other values.
     reopen();
@@ -118,7 +161,7 @@ void PropertySheet::reopen() {
 }
 
 void PropertySheet::updateApplyButton() {
-    bool dirty = false;
+    bool dirty = fontChanged();
     for (auto& page : pages_)
         dirty = dirty || page->dirty();
     buttons_->button(QDialogButtonBox::Apply)->setEnabled(dirty);

@@ -6,8 +6,11 @@
 // repaints and messages run. A value outside a field's range refuses the
 // whole apply: the page's range message is shown, over the sheet, and
 // nothing of any page is written. OK is Apply, then closes unless refused.
+// The platform's stock font page, which the host supplies, is Qt's font
+// chooser in a tab of its own; its font is put through dispatch as well.
 
 #include <QDialog>
+#include <QFont>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -15,6 +18,7 @@
 #include "platform/com/pages/property_page.h"
 
 class QDialogButtonBox;
+class QFontDialog;
 class QTabWidget;
 
 namespace brennix::qt {
@@ -38,6 +42,8 @@ class PropertySheet : public QDialog {
     PageWidget* pageWidget(int index) const { return widgets_[std::size_t(index)]; }
     QTabWidget* tabs() const { return tabs_; }
     QDialogButtonBox* buttons() const { return buttons_; }
+    // The stock font page, when the control lists it.
+    QFontDialog* fontPage() const { return fontPage_; }
 
     // False when a page refused (its message shown) or a write failed.
     bool apply();
@@ -51,6 +57,8 @@ class PropertySheet : public QDialog {
 
   private:
     void build();
+    void addFontPage();
+    bool fontChanged() const;
     void reopen();
     void updateApplyButton();
 
@@ -59,6 +67,9 @@ class PropertySheet : public QDialog {
     std::vector<PageWidget*> widgets_;
     QTabWidget* tabs_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+    QFontDialog* fontPage_ = nullptr;
+    QFont openedFont_;  // the control's
+    QFont shownFont_;   // the chooser's, which stands in for a face it lacks
 };
 
 }  // namespace brennix::qt

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
@@ -313,8 +314,10 @@ TEST_F(DesignerForm, ChangingTheGenericHostsClassAndUndoingItKeepsEachClasssProp
 
 // While the modal sheet an action opens runs: types into a field of it and
 // presses OK. Whatever happens, the sheet is closed, so nothing waits on it.
-void editOpenSheet(const QString& field, const QString& text) {
-    QTimer::singleShot(0, [field, text] {
+// A drop-down named too is set to that entry.
+void editOpenSheet(const QString& field, const QString& text, const QString& list = {},
+                   int entry = -1) {
+    QTimer::singleShot(0, [field, text, list, entry] {
         PropertySheet* sheet = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* s = qobject_cast<PropertySheet*>(w); s != nullptr && s->isVisible())
@@ -326,6 +329,8 @@ void editOpenSheet(const QString& field, const QString& text) {
             edit->selectAll();
             QTest::keyClicks(edit, text);
         }
+        if (auto* box = sheet->findChild<QComboBox*>(list); box != nullptr && !list.isEmpty())
+            box->setCurrentIndex(entry);
         QTest::mouseClick(sheet->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         if (sheet->isVisible())
             sheet->reject();
@@ -344,14 +349,16 @@ TEST_F(DesignerForm, EditPropertiesOpensTheSheetAndWhatItAppliesIsSavedWithTheFo
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->text(), QStringLiteral("Edit properties..."));
 
-    editOpenSheet(QStringLiteral("PlotNum"), QStringLiteral("5"));
+    editOpenSheet(QStringLiteral("PlotNum"), QStringLiteral("5"), QStringLiteral("UpdateMode"), 2);
     edit->trigger();
     EXPECT_EQ(chart->controlProperty("PlotNum").toInt(), 5);
+    EXPECT_EQ(chart->control()->get("UpdateMode")->toInt32().value(), 2);
     QDesignerPropertySheetExtension* sheet = sheetOf(chart);
     ASSERT_NE(sheet, nullptr);
     EXPECT_TRUE(sheet->isChanged(sheet->indexOf(QStringLiteral("PlotNum"))));
     EXPECT_THAT(form->contents().simplified().toStdString(),
                 HasSubstr("name=\"PlotNum\" stdset=\"0\"> <number>5</number>"));
+    EXPECT_THAT(form->contents().toStdString(), HasSubstr("<enum>Chart::UM_Sweep</enum>"));
     EXPECT_TRUE(messages.texts().empty());
 }
 

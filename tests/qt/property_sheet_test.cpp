@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 
 #include "qt/sheet/color_chooser.h"
@@ -45,7 +47,8 @@ class PropertySheetTest : public HostingTest {
   protected:
     // A control on a shown form, designed (ambient user mode off), and its
     // sheet, shown beside it.
-    PropertySheet& open(const char* progId) {
+    PropertySheet& open(const char* progId,
+                        const std::function<void(ControlWidget&)>& before = {}) {
         form_ = std::make_unique<QWidget>();
         widget_ = new ControlWidget(form_.get());
         widget_->setUserMode(false);
@@ -53,6 +56,8 @@ class PropertySheetTest : public HostingTest {
             << widget_->lastError().toStdString();
         widget_->resize(240, 160);
         widget_->installEventFilter(&counter_);
+        if (before)
+            before(*widget_);
         form_->show();
         settle();
         sheet_ = std::make_unique<PropertySheet>(*widget_);
@@ -195,6 +200,36 @@ TEST_F(PropertySheetTest, AKnobSheetAppliesACheckBoxAndAColourChosenThroughTheSw
     EXPECT_TRUE(applyRepaints());
     EXPECT_EQ(property("Border").toBool(), !border);
     EXPECT_EQ(widget_->control()->get("MajorTickColor")->toColor().value(), 0x0000FFU);
+}
+
+TEST_F(PropertySheetTest, TheKnobsFontTabPutsTheChosenFont) {
+    open("PANELMOOR.KnobCtrl.1");
+    EXPECT_EQ(tabTitles().back(), "Font");
+    ASSERT_NE(sheet_->fontPage(), nullptr);
+    QFont font = property("Font").value<QFont>();
+    EXPECT_EQ(sheet_->fontPage()->currentFont().family(), font.family());
+    font.setPointSizeF(font.pointSizeF() + 6);
+    font.setBold(!font.bold());
+    sheet_->fontPage()->setCurrentFont(font);
+    EXPECT_TRUE(applyRepaints());
+    const QFont put = property("Font").value<QFont>();
+    EXPECT_EQ(put.pointSizeF(), font.pointSizeF());
+    EXPECT_EQ(put.bold(), font.bold());
+}
+
+TEST_F(PropertySheetTest, AFaceTheFontChooserLacksIsNeitherAChangeNorLostWhenTheSizeIs) {
+    open("PANELMOOR.KnobCtrl.1", [](ControlWidget& knob) {
+        EXPECT_TRUE(knob.setControlProperty("Font", QFont(QStringLiteral("No Such Face"), 9)));
+    });
+    ASSERT_NE(sheet_->fontPage(), nullptr);
+    EXPECT_FALSE(sheet_->buttons()->button(QDialogButtonBox::Apply)->isEnabled());
+    QFont bigger = sheet_->fontPage()->currentFont();
+    bigger.setPointSizeF(15);
+    sheet_->fontPage()->setCurrentFont(bigger);
+    press(QDialogButtonBox::Apply);
+    const QFont put = property("Font").value<QFont>();
+    EXPECT_EQ(put.family(), "No Such Face");
+    EXPECT_EQ(put.pointSizeF(), 15);
 }
 
 TEST_F(PropertySheetTest, APipeSheetChangesTheStyleByRadioButtonAndRefusesAnIntervalOf6001) {
