@@ -94,6 +94,11 @@ TEST_P(ChartRangeTests, AValueOutsideTheRangeShowsItsMessageAndTakesTheResetValu
     EXPECT_THAT(messages.texts(), ElementsAre(c.message));
 }
 
+// "PlotNum_Above": the property and the side of the range the refused value lies on.
+std::string rangeCaseName(const ::testing::TestParamInfo<RangeCase>& c) {
+    return std::string(c.param.name) + (c.param.refused < c.param.accepted ? "_Below" : "_Above");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryRangeTest, ChartRangeTests,
     ::testing::Values(RangeCase{"PlotNum", 8, 9, 1, "PlotNum must between 1 to 8"},
@@ -122,10 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"PointStyle4", 8, 9, 0, "PointStyle must between 0 to 8"},
                       RangeCase{"Interp7", 2, 3, 0, "Interp must between 0 to 2"},
                       RangeCase{"FillBase2", 3, 4, 0, "FillBase must between 0 to 3"}),
-    [](const ::testing::TestParamInfo<RangeCase>& info) {
-        const std::int32_t refused = info.param.refused;
-        return std::string(info.param.name) + (refused < info.param.accepted ? "_Below" : "_Above");
-    });
+    rangeCaseName);
 
 TEST_F(ChartInterface, MovingTheWindowRepairsABadTimeInterval) {
     put("TimeInterval", std::int32_t{0});

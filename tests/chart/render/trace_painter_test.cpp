@@ -236,6 +236,12 @@ TEST_P(Markers, EachStyleDrawsItsFiveByFiveShapeInThePointColour) {
 
 using K = CallKind;
 const gfx::Rect kBox{58, 98, 62, 102};
+std::string markerName(const ::testing::TestParamInfo<MarkerCase>& c) {
+    constexpr const char* kNames[] = {"None",         "EmptySquare", "SolidSquare", "EmptyDiamond",
+                                      "SolidDiamond", "EmptyCircle", "SolidCircle", "X",
+                                      "Cross"};
+    return kNames[c.param.style];
+}
 INSTANTIATE_TEST_SUITE_P(
     AllStyles, Markers,
     ::testing::Values(
@@ -271,12 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {}},
         MarkerCase{PS_None, {}, {}, {}, {}}),
-    [](const ::testing::TestParamInfo<MarkerCase>& info) -> std::string {
-        constexpr const char* kNames[] = {
-            "None",        "EmptySquare", "SolidSquare", "EmptyDiamond", "SolidDiamond",
-            "EmptyCircle", "SolidCircle", "X",           "Cross"};
-        return kNames[info.param.style];
-    });
+    markerName);
 
 TEST_F(TraceTest, TheChartBreaksTheLineAtASkippedPointAndTheGraphBridgesIt) {
     drawPoints({{10, 5}, {30, 50}, {60, 2}});

@@ -50,6 +50,11 @@ TEST_P(EdgeTest, RingsTakeTheirStyleColoursAndBottomRightOverwritesTwoCorners) {
     EXPECT_EQ(b.colorAt(8, 3), inside);
 }
 
+std::string styleName(const ::testing::TestParamInfo<EdgeCase>& c) {
+    constexpr const char* kNames[] = {"Raised", "Sunken", "Bump", "Etched"};
+    return kNames[static_cast<int>(c.param.style)];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Styles, EdgeTest,
     ::testing::Values(EdgeCase{EdgeStyle::Raised, SystemColor::Light3D, SystemColor::DarkShadow3D,
@@ -62,10 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EdgeCase{EdgeStyle::Etched, SystemColor::ButtonShadow,
                                SystemColor::ButtonHighlight, SystemColor::ButtonHighlight,
                                SystemColor::ButtonShadow}),
-    [](const ::testing::TestParamInfo<EdgeCase>& info) -> std::string {
-        constexpr const char* kNames[] = {"Raised", "Sunken", "Bump", "Etched"};
-        return kNames[static_cast<int>(info.param.style)];
-    });
+    styleName);
 
 TEST(EdgeOnTinyRect, ThinRectanglesAreCoveredWithoutSpillingOut) {
     RasterCanvas canvas(Size{6, 6});
