@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -329,13 +330,20 @@ BENCHMARK(chartBare)->Name("chart_repaint/bare")->Unit(benchmark::kMillisecond);
 BENCHMARK(chartHosted)->Name("chart_repaint/hosted")->Unit(benchmark::kMillisecond);
 
 // The usual table, then the ratios, in CPU time (steadier than wall time on
-// a shared machine).
+// a shared machine); with repetitions, of the medians.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+            if (run.error_occurred) {
+                continue;
+            }
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+                medians_.insert(run.run_name.str());
+            } else if (run.run_type == Run::RT_Iteration &&
+                       !medians_.contains(run.benchmark_name())) {
                 times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
             }
         }
@@ -377,6 +385,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   private:
     std::map<std::string, double> times_;
+    std::set<std::string> medians_;
 };
 
 }  // namespace

@@ -5,13 +5,14 @@
 #include <cstdlib>
 
 #include "chart/history/chart_x_axis.h"
+#include "chart/render/bitmap_shelf.h"
 #include "chart/render/trace_painter.h"
 
 namespace brennix::chart {
 
 void drawGraphTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
                     const GraphSamples& samples, int plot, int plotNum, const GraphWindow& window,
-                    double max, double min) {
+                    double max, double min, TraceLayer* layer) {
     if (window.ViewNum < 1) {
         return;  // no x rule without a window
     }
@@ -25,6 +26,7 @@ void drawGraphTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle&
     const ChartXAxis axis(band.left, band.right, window.StartNum, window.ViewNum);
     TracePainter painter(canvas, band, style, YScale(max, min, band.top, band.bottom),
                          PreviousPoint::DrawnOnly);
+    painter.composeIn(layer);
     for (std::int64_t s = first; s <= last; ++s) {
         painter.point(axis.x(s), samples.value(plot, s, plotNum));
     }
@@ -38,9 +40,10 @@ AxesLayout drawGraph(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
         if (samples.empty()) {
             return;
         }
+        const std::unique_ptr<TraceLayer> layer = TraceLayer::make(canvas);
         for (int plot = 0; plot < plotNum; ++plot) {
             drawGraphTrace(canvas, area, plots[static_cast<std::size_t>(plot)], samples, plot,
-                           plotNum, window, a.ScaleMaximum, a.ScaleMinimum);
+                           plotNum, window, a.ScaleMaximum, a.ScaleMinimum, layer.get());
         }
     };
     const XTickWindow ticks = XTickWindow::forGraph(
@@ -60,10 +63,9 @@ void paintGraph(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppeara
     if (area.isEmpty()) {
         return;
     }
-    const std::unique_ptr<gfx::Canvas> frame =
-        target.createCompatible({area.width(), area.height()});
-    drawGraph(*frame, {0, 0, area.width(), area.height()}, a, plots, samples, window);
-    target.blockCopy(area, *frame, {0, 0});
+    FrameSurface frame(target, {area.width(), area.height()});
+    drawGraph(frame.canvas(), {0, 0, area.width(), area.height()}, a, plots, samples, window);
+    target.blockCopy(area, frame.canvas(), {0, 0});
 }
 
 }  // namespace brennix::chart

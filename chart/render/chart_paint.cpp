@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "chart/render/bitmap_shelf.h"
 #include "chart/render/chart_trace.h"
 
 namespace brennix::chart {
@@ -18,15 +19,19 @@ AxesLayout drawChart(gfx::Canvas& canvas, const gfx::Rect& bounds, const ChartAp
                      const PlotStyles& plots, const ChartHistory& history) {
     const int plotCount = std::clamp<int>(a.PlotNum, 1, ChartHistory::kMaxPlots);
     const bool stacked = a.PlotMode == PM_Stacked;
+    std::unique_ptr<TraceLayer> layer;
     const auto traces = [&](int band, const gfx::Rect& area) {
         if (!history.hasData()) {
             return;
+        }
+        if (!layer) {
+            layer = TraceLayer::make(canvas);
         }
         const int first = stacked ? band : 0;
         const int end = stacked ? band + 1 : plotCount;
         for (int plot = first; plot < end; ++plot) {
             drawChartTrace(canvas, area, plots[static_cast<std::size_t>(plot)], history, plot,
-                           a.ScaleMaximum, a.ScaleMinimum);
+                           a.ScaleMaximum, a.ScaleMinimum, layer.get());
         }
     };
     return drawAxes(canvas, bounds, a, chartTickWindow(history, a), traces, AxesOrder::Chart);
@@ -45,10 +50,9 @@ void paintChart(gfx::Canvas& target, const gfx::Rect& bounds, const ChartAppeara
     if (area.isEmpty()) {
         return;
     }
-    const std::unique_ptr<gfx::Canvas> frame =
-        target.createCompatible({area.width(), area.height()});
-    drawChart(*frame, {0, 0, area.width(), area.height()}, a, plots, history);
-    target.blockCopy(area, *frame, {0, 0});
+    FrameSurface frame(target, {area.width(), area.height()});
+    drawChart(frame.canvas(), {0, 0, area.width(), area.height()}, a, plots, history);
+    target.blockCopy(area, frame.canvas(), {0, 0});
 }
 
 }  // namespace brennix::chart

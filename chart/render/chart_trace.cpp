@@ -18,7 +18,7 @@ const gfx::Pen kCursorPen{gfx::PenStyle::Solid, 2, gfx::rgb(255, 0, 0)};
 class TraceWalk {
   public:
     TraceWalk(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
-              const ChartHistory& history, int plot, double max, double min)
+              const ChartHistory& history, int plot, double max, double min, TraceLayer* layer)
         : canvas_(canvas),
           band_(band),
           history_(history),
@@ -30,6 +30,7 @@ class TraceWalk {
           windowFirst_(std::max<std::int64_t>(history.startNum(), 0)),
           style_(style) {
         painter_.batchColumns(true);
+        painter_.composeIn(layer);
     }
 
     void walk(bool everyPosition) {
@@ -279,11 +280,12 @@ void drawSweepCursor(gfx::Canvas& canvas, const gfx::Rect& band, int x) {
 }
 
 void drawChartTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
-                    const ChartHistory& history, int plot, double max, double min) {
+                    const ChartHistory& history, int plot, double max, double min,
+                    TraceLayer* layer) {
     if (history.ringLength() < 1) {
         return;
     }
-    TraceWalk(canvas, band, style, history, plot, max, min).walk(false);
+    TraceWalk(canvas, band, style, history, plot, max, min, layer).walk(false);
 }
 
 void drawChartTraceEveryPosition(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
@@ -291,7 +293,7 @@ void drawChartTraceEveryPosition(gfx::Canvas& canvas, const gfx::Rect& band, con
     if (history.ringLength() < 1) {
         return;
     }
-    TraceWalk(canvas, band, style, history, plot, max, min).walk(true);
+    TraceWalk(canvas, band, style, history, plot, max, min, nullptr).walk(true);
 }
 
 }  // namespace brennix::chart

@@ -4,6 +4,7 @@
 
 #include "chart/history/chart_history.h"
 #include "chart/render/plot_style.h"
+#include "chart/render/trace_layer.h"
 #include "platform/gfx/canvas.h"
 
 namespace brennix::chart {
@@ -14,9 +15,11 @@ namespace brennix::chart {
 // earlier ones only repeat draws that the later ones make again, so a column
 // costs at most a ring's worth of points; with thin solid lines and no fills
 // or markers it costs a look-up of the rows its lines cover (work per paint
-// of the order of the ring plus the band's area).
+// of the order of the ring plus the band's area). With a layer (made for
+// canvas) the draws are composed through it, for the same pixels.
 void drawChartTrace(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
-                    const ChartHistory& history, int plot, double max, double min);
+                    const ChartHistory& history, int plot, double max, double min,
+                    TraceLayer* layer = nullptr);
 
 // The same, visiting every position of the window; for checking the above.
 void drawChartTraceEveryPosition(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/gfx/pen_painter.h"
+
 namespace brennix::chart {
 namespace {
 
@@ -74,6 +76,18 @@ std::optional<RowRun> TracePainter::rowsOfLine(int from, int to) const {
     return RowRun{area->top, area->bottom - 1};
 }
 
+void TracePainter::composeIn(TraceLayer* layer) {
+    flush();
+    if (outerPen_) {
+        surface().selectPen(*outerPen_);
+        outerPen_.reset();
+    }
+    // Only fills have rectangles to gather; other traces gain nothing.
+    const bool fills = style_.Interp >= IP_Direct && style_.Interp <= IP_YX &&
+                       style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity;
+    layer_ = fills ? layer : nullptr;
+}
+
 void TracePainter::setPrevious(int x, double value) {
     previous_ = Pixel{x, scale_.row(value)};
 }
@@ -131,7 +145,7 @@ bool TracePainter::point(int x, double value) {
 }
 
 void TracePainter::batchColumns(bool on) {
-    flush();
+    flushHeld();
     batchable_ = on && thinStraightLines();
 }
 
@@ -140,6 +154,13 @@ bool TracePainter::thinStraightLines() const {
 }
 
 void TracePainter::flush() {
+    flushHeld();
+    if (layer_ != nullptr) {
+        layer_->compose();
+    }
+}
+
+void TracePainter::flushHeld() {
     if (!held_) {
         return;
     }
@@ -149,17 +170,21 @@ void TracePainter::flush() {
 }
 
 void TracePainter::useLinePen() {
+    gfx::Canvas& canvas = surface();
     if (!outerPen_) {
-        outerPen_ = canvas_.selectPen(linePen_);
-    } else if (canvas_.pen() != linePen_) {
-        canvas_.selectPen(linePen_);
+        outerPen_ = canvas.selectPen(linePen_);
+    } else if (canvas.pen() != linePen_) {
+        canvas.selectPen(linePen_);
     }
 }
 
 TracePainter::~TracePainter() {
-    flush();
+    flushHeld();
     if (outerPen_) {
-        canvas_.selectPen(*outerPen_);
+        surface().selectPen(*outerPen_);
+    }
+    if (layer_ != nullptr) {
+        layer_->compose();
     }
 }
 
@@ -170,12 +195,14 @@ bool TracePainter::drawsOnlyThinLines() const {
 }
 
 void TracePainter::columnRows(int x, std::span<const RowRun> rows) {
-    flush();
+    flushHeld();
     if (rows.empty()) {
         return;
     }
+    gfx::Canvas& canvas = surface();
     for (const RowRun& run : rows) {
-        canvas_.fillRect({x, run.first, x + 1, run.last + 1}, linePen_.color);
+        canvas.fillRect({x, run.first, x + 1, run.last + 1}, linePen_.color);
+        touched({x, run.first, x + 1, run.last + 1});
     }
 }
 
@@ -194,16 +221,14 @@ bool TracePainter::batched(const Pixel& from, int x, int y) {
         held_->rows.last = std::max(held_->rows.last, last);
         return true;
     }
-    flush();
+    flushHeld();
     held_ = ColumnRun{x, {first, last}};
     return true;
 }
 
 void TracePainter::fill(const Pixel& from, int x, int y) {
-    flush();
+    flushHeld();
     const int base = scale_.fillBase(style_.FillBase);
-    const Selection selection(canvas_, {gfx::PenStyle::Solid, 1, style_.FillColor},
-                              {gfx::BrushStyle::Solid, style_.FillColor});
     const std::array<gfx::Point, 4> corners{{
         {std::clamp(from.x, band_.left, std::max(band_.left, band_.right)),
          scale_.clampRow(from.y)},
@@ -211,6 +236,12 @@ void TracePainter::fill(const Pixel& from, int x, int y) {
         {x, base},
         {from.x, base},
     }};
+    if (layer_ != nullptr) {
+        layer_->fill(corners, style_.FillColor);
+        return;
+    }
+    const Selection selection(canvas_, {gfx::PenStyle::Solid, 1, style_.FillColor},
+                              {gfx::BrushStyle::Solid, style_.FillColor});
     canvas_.polygon(corners);
 }
 
@@ -219,74 +250,104 @@ void TracePainter::line(const Pixel& from, int x, int y) {
         return;
     }
     if (from.x != x || from.y != y) {
-        flush();
+        flushHeld();
     }
     useLinePen();
+    gfx::Canvas& canvas = surface();
     const int py = static_cast<int>(from.y);
     switch (style_.Interp) {
         case IP_XY:
-            lines(canvas_, {{from.x, py}, {x, py}, {x, y}});
+            lines(canvas, {{from.x, py}, {x, py}, {x, y}});
             break;
         case IP_YX:
-            lines(canvas_, {{from.x, py}, {from.x, y}, {x, y}});
+            lines(canvas, {{from.x, py}, {from.x, y}, {x, y}});
             break;
         default:
-            lines(canvas_, {{from.x, py}, {x, y}});
+            lines(canvas, {{from.x, py}, {x, y}});
             break;
+    }
+    if (layer_ != nullptr) {
+        // A wide pen reaches half its width around the path.
+        const int reach = std::clamp(linePen_.width, 1, gfx::kMaxPenWidth) / 2 + 2;
+        layer_->touched({std::min(from.x, x) - reach, std::min(py, y) - reach,
+                         std::max(from.x, x) + reach + 1, std::max(py, y) + reach + 1});
     }
 }
 
 void TracePainter::marker(int x, int y) {
-    flush();
+    flushHeld();
+    if (layer_ == nullptr) {
+        markerOn(canvas_, x, y);
+        return;
+    }
+    if (!markerStamp_) {
+        markerStamp_ = TraceLayer::runsOf(4, [&](gfx::Canvas& canvas, int cx, int cy) {
+            // Markers of lines leave the current position at their last end.
+            const gfx::Point unmoved{-1000, -1000};
+            canvas.moveTo(unmoved);
+            markerOn(canvas, cx, cy);
+            const gfx::Point end = canvas.currentPosition();
+            if (!(end == unmoved)) {
+                markerEnd_ = gfx::Point{end.x - cx, end.y - cy};
+            }
+        });
+    }
+    layer_->stamp(*markerStamp_, x, y, style_.PointColor);
+    if (markerEnd_) {
+        layer_->scratch().moveTo({x + markerEnd_->x, y + markerEnd_->y});
+    }
+}
+
+void TracePainter::markerOn(gfx::Canvas& canvas, int x, int y) {
     const gfx::Pen pen{gfx::PenStyle::Solid, 1, style_.PointColor};
     const gfx::Brush solid{gfx::BrushStyle::Solid, style_.PointColor};
     const gfx::Brush hollow{gfx::BrushStyle::Null, style_.PointColor};
     const gfx::Rect box{x - 2, y - 2, x + 2, y + 2};
     switch (style_.PointStyle) {
         case PS_EmptySquare: {
-            const Selection s(canvas_, pen, hollow);
-            lines(canvas_,
+            const Selection s(canvas, pen, hollow);
+            lines(canvas,
                   {{x - 2, y - 2}, {x + 2, y - 2}, {x + 2, y + 2}, {x - 2, y + 2}, {x - 2, y - 2}});
             break;
         }
         case PS_SolidSquare: {
-            const Selection s(canvas_, pen, solid);
-            canvas_.rectangle(box);
+            const Selection s(canvas, pen, solid);
+            canvas.rectangle(box);
             break;
         }
         case PS_EmptyDiamond: {
-            const Selection s(canvas_, pen, hollow);
-            lines(canvas_, {{x, y - 2}, {x + 2, y}, {x, y + 2}, {x - 2, y}, {x, y - 2}});
+            const Selection s(canvas, pen, hollow);
+            lines(canvas, {{x, y - 2}, {x + 2, y}, {x, y + 2}, {x - 2, y}, {x, y - 2}});
             break;
         }
         case PS_SolidDiamond: {
-            const Selection s(canvas_, pen, solid);
+            const Selection s(canvas, pen, solid);
             const std::array<gfx::Point, 4> corners{
                 {{x, y - 2}, {x + 2, y}, {x, y + 2}, {x - 2, y}}};
-            canvas_.polygon(corners);
+            canvas.polygon(corners);
             break;
         }
         case PS_EmptyCircle: {
             // Hollow, whatever brush the surface had.
-            const Selection s(canvas_, pen, hollow);
-            canvas_.ellipse(box);
+            const Selection s(canvas, pen, hollow);
+            canvas.ellipse(box);
             break;
         }
         case PS_SolidCircle: {
-            const Selection s(canvas_, pen, solid);
-            canvas_.ellipse(box);
+            const Selection s(canvas, pen, solid);
+            canvas.ellipse(box);
             break;
         }
         case PS_X: {
-            const Selection s(canvas_, pen, hollow);
-            lines(canvas_, {{x - 2, y - 2}, {x + 2, y + 2}});
-            lines(canvas_, {{x + 2, y - 2}, {x - 2, y + 2}});
+            const Selection s(canvas, pen, hollow);
+            lines(canvas, {{x - 2, y - 2}, {x + 2, y + 2}});
+            lines(canvas, {{x + 2, y - 2}, {x - 2, y + 2}});
             break;
         }
         case PS_Cross: {
-            const Selection s(canvas_, pen, hollow);
-            lines(canvas_, {{x - 2, y}, {x + 2, y}});
-            lines(canvas_, {{x, y - 2}, {x, y + 2}});
+            const Selection s(canvas, pen, hollow);
+            lines(canvas, {{x - 2, y}, {x + 2, y}});
+            lines(canvas, {{x, y - 2}, {x, y + 2}});
             break;
         }
         default:

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "chart/render/column_cover.h"
 #include "chart/render/plot_style.h"
+#include "chart/render/trace_layer.h"
 #include "chart/render/y_scale.h"
 #include "platform/gfx/canvas.h"
 
@@ -22,6 +24,11 @@ class TracePainter {
   public:
     TracePainter(gfx::Canvas& canvas, const gfx::Rect& band, const PlotStyle& style,
                  const YScale& scale, PreviousPoint rule = PreviousPoint::Every);
+
+    // Composes the draws of a trace with fills through layer (made for this
+    // canvas) from now on; nullptr, or a trace without fills, draws each one
+    // on the canvas as it comes.
+    void composeIn(TraceLayer* layer);
 
     // The next point joins on to (x, value) as if it had just been drawn.
     void setPrevious(int x, double value);
@@ -47,7 +54,7 @@ class TracePainter {
     // and drawn as one line when the trace leaves the column, draws anything
     // else or flush() is called: the same pixels for a fraction of the calls
     // when thousands of points share a column. Callers that draw between
-    // points flush first.
+    // points flush first, which also composes a layer's draws.
     void batchColumns(bool on);
     void flush();
 
@@ -83,6 +90,14 @@ class TracePainter {
     };
     bool thinStraightLines() const;
     bool batched(const Pixel& from, int x, int y);
+    void flushHeld();
+    // The surface the draws go to: the layer's scratch or the canvas.
+    gfx::Canvas& surface() { return layer_ != nullptr ? layer_->scratch() : canvas_; }
+    void touched(const gfx::Rect& area) {
+        if (layer_ != nullptr) {
+            layer_->touched(area);
+        }
+    }
     // Lines go out in the line pen; it stays selected between them, as most
     // points draw nothing else.
     void useLinePen();
@@ -90,6 +105,8 @@ class TracePainter {
     void fill(const Pixel& from, int x, int y);
     void line(const Pixel& from, int x, int y);
     void marker(int x, int y);
+    // The marker's shape drawn on canvas around (x, y).
+    void markerOn(gfx::Canvas& canvas, int x, int y);
 
     gfx::Canvas& canvas_;
     gfx::Rect band_;
@@ -103,6 +120,11 @@ class TracePainter {
     bool batchable_ = false;
     std::optional<ColumnRun> held_;
     std::optional<gfx::Pen> outerPen_;
+    TraceLayer* layer_ = nullptr;
+    // The marker's pixels around its point, drawn once: every marker paints
+    // the same shape in one colour.
+    std::optional<std::vector<TraceLayer::Run>> markerStamp_;
+    std::optional<gfx::Point> markerEnd_;  // from the point
 };
 
 // The pen a LineStyle and LineWidth give; unknown styles draw solid.

@@ -87,7 +87,8 @@ gfx::Bitmap paint(const RandomChart& c, const ChartHistory& history, bool everyP
     if (everyPosition) {
         drawChartTraceEveryPosition(canvas, kBand, c.style, history, kPlot, c.max, c.min);
     } else {
-        drawChartTrace(canvas, kBand, c.style, history, kPlot, c.max, c.min);
+        const std::unique_ptr<TraceLayer> layer = TraceLayer::make(canvas);
+        drawChartTrace(canvas, kBand, c.style, history, kPlot, c.max, c.min, layer.get());
     }
     return canvas.bitmap();
 }
