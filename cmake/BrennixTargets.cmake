@@ -61,6 +61,8 @@ function(brennix_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE brennix_options ${ARG_LIBS} GTest::gtest GTest::gmock
                                         GTest::gtest_main)
+  # Tests may draw on the recording canvas, which the shipped libraries leave out.
+  target_link_libraries(${name} PRIVATE brennix_gfx_recording)
   # Parameterized cases are named by their name generators (or index), never
   # by the printed parameter, whose bytes may differ from build to build.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES

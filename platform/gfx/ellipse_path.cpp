@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <numbers>
 
 namespace brennix::gfx {
 namespace {
@@ -79,12 +78,15 @@ bool traceEllipse(const Rect& box, EllipseOutline& out) {
     for (auto it = q.rbegin(); it != q.rend(); ++it) {
         append(toPoint(it->x, it->y));
     }
+    out.leftFrom = out.chain.size();
     for (const auto& d : q) {
         append(toPoint(-d.x, d.y));
     }
+    out.lowerFrom = out.chain.size();
     for (auto it = q.rbegin(); it != q.rend(); ++it) {
         append(toPoint(-it->x, -it->y));
     }
+    out.rightFrom = out.chain.size();
     for (const auto& d : q) {
         append(toPoint(d.x, -d.y));
     }
@@ -123,68 +125,101 @@ bool traceEllipse(const Rect& box, EllipseOutline& out) {
 
 namespace {
 
-// Index of the chain pixel where the ray from the centre in direction (dx, dy)
-// meets the ellipse.
-std::size_t meetingIndex(const std::vector<Point>& chain, const Rect& box, double dx, double dy) {
-    const double a = box.width() - 1;
-    const double b = box.height() - 1;
-    const Point c = arcCentre(box);
-    const double cx2 = double(box.left) + box.right - 1;
-    const double cy2 = double(box.top) + box.bottom - 1;
-    std::size_t best = 0;
-    double bestScore = std::numeric_limits<double>::infinity();
-    if (a > 0 && b > 0) {
-        // Doubled coordinates around the true centre; the ray starts at the
-        // integer centre, up to half a pixel off it.
-        const double ox = 2.0 * c.x - cx2;
-        const double oy = 2.0 * c.y - cy2;
-        const double qa = dx * dx / (a * a) + dy * dy / (b * b);
-        const double qb = 2 * (ox * dx / (a * a) + oy * dy / (b * b));
-        const double qc = ox * ox / (a * a) + oy * oy / (b * b) - 1;
-        const double s = (-qb + std::sqrt(std::max(0.0, qb * qb - 4 * qa * qc))) / (2 * qa);
-        const double px = cx2 + ox + s * dx;
-        const double py = cy2 + oy + s * dy;
-        for (std::size_t i = 0; i < chain.size(); ++i) {
-            const double ex = 2.0 * chain[i].x - px;
-            const double ey = 2.0 * chain[i].y - py;
-            const double d = ex * ex + ey * ey;
-            if (d < bestScore) {
-                bestScore = d;
-                best = i;
-            }
-        }
-        return best;
+// A chain pixel seen from the centre the way arcs measure it: each quadrant
+// of the outline is one traced quadrant mirrored, so on a box of even size a
+// pixel left of (or above) the centre is one unit nearer to it than its
+// position says. The two pixels that thereby share an axis direction keep
+// the chain's order by lying an infinitesimal step past it: leftward
+// (`leftOfAxis`) or downward (`belowAxis`).
+struct ArcPoint {
+    std::int64_t x = 0;
+    std::int64_t y = 0;  // upward
+    int half = 0;        // +1 upper half, -1 lower, 0 the middle row of an odd box
+    bool leftOfAxis = false;
+    bool belowAxis = false;
+};
+
+ArcPoint arcPoint(const EllipseOutline& o, const Rect& box, Point c, std::size_t i) {
+    const Point p = o.chain[i];
+    ArcPoint a;
+    const bool evenWidth = (std::int64_t{box.right} - box.left) % 2 == 0;
+    const bool evenHeight = (std::int64_t{box.bottom} - box.top) % 2 == 0;
+    a.x = std::int64_t{p.x} - c.x;
+    if (evenWidth && p.x < c.x) {
+        a.x += 1;
     }
-    // A box one pixel thin: the pixel whose direction is closest to the ray.
-    const double len = std::hypot(dx, dy);
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        const double vx = chain[i].x - c.x;
-        const double vy = chain[i].y - c.y;
-        const double vl = std::hypot(vx, vy);
-        if (vl == 0) {
-            continue;
+    // On an odd box the bottom pixel ends the third quadrant but is shared
+    // with the fourth, so it lies on the axis itself.
+    const bool sharedBottom = !evenWidth && i + 1 == o.rightFrom;
+    a.leftOfAxis = a.x == 0 && i >= o.leftFrom && i < o.rightFrom && !sharedBottom;
+    a.y = std::int64_t{c.y} - p.y;
+    if (evenHeight) {
+        if (p.y < c.y) {
+            a.y -= 1;
+            a.half = 1;
+        } else {
+            a.half = -1;
         }
-        const double score = -(vx * dx + vy * dy) / (vl * len);
-        if (score < bestScore) {
-            bestScore = score;
-            best = i;
-        }
+    } else {
+        a.half = (a.y > 0) - (a.y < 0);
     }
-    return best;
+    a.belowAxis = a.y == 0 && i >= o.lowerFrom;
+    return a;
+}
+
+// 0 for directions in [0, pi) counter-clockwise from 3 o'clock, 1 for [pi, 2 pi).
+int halfTurn(std::int64_t x, std::int64_t y) {
+    return (y > 0 || (y == 0 && x > 0)) ? 0 : 1;
+}
+
+// Where a pixel lies against a ray, both measured from 3 o'clock
+// counter-clockwise: -1 before it, 0 on it, +1 after it.
+int side(const ArcPoint& p, std::int64_t dx, std::int64_t dy) {
+    // The infinitesimal step that orders pixels sharing a direction; the
+    // centre pixel of a box two rows high counts as straight up.
+    std::int64_t nx = p.leftOfAxis ? -1 : 0;
+    std::int64_t ny = p.belowAxis ? -1 : 0;
+    if (p.x == 0 && p.y == 0 && nx == 0 && ny == 0) {
+        ny = 1;
+    }
+    int ph = halfTurn(p.x, p.y);
+    if (p.y == 0) {
+        ph = p.x == 0 ? halfTurn(nx, ny) : (ny < 0 ? 1 : ph);
+    }
+    const int rh = halfTurn(dx, dy);
+    if (ph != rh) {
+        return ph < rh ? -1 : 1;
+    }
+    std::int64_t cross = dx * p.y - dy * p.x;
+    if (cross == 0) {
+        cross = dx * ny - dy * nx;
+    }
+    return (cross > 0) - (cross < 0);
+}
+
+// Radials further out than this keep their direction halved, so that the
+// cross products stay in range.
+void reduce(std::int64_t& x, std::int64_t& y) {
+    constexpr std::int64_t kFar = std::int64_t{1} << 30;
+    while (x > kFar || x < -kFar || y > kFar || y < -kFar) {
+        x /= 2;
+        y /= 2;
+    }
 }
 
 }  // namespace
 
-ChainRun arcRun(const std::vector<Point>& chain, const Rect& box, Point radialStart,
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart,
                 Point radialEnd) {
+    const std::vector<Point>& chain = outline.chain;
     if (chain.empty()) {
         return {};
     }
     const Point c = arcCentre(box);
     std::int64_t sx = std::int64_t{radialStart.x} - c.x;
-    std::int64_t sy = std::int64_t{radialStart.y} - c.y;
+    std::int64_t sy = std::int64_t{c.y} - radialStart.y;
     std::int64_t ex = std::int64_t{radialEnd.x} - c.x;
-    std::int64_t ey = std::int64_t{radialEnd.y} - c.y;
+    std::int64_t ey = std::int64_t{c.y} - radialEnd.y;
     // A radial on the centre gives no direction: take 3 o'clock.
     if (sx == 0 && sy == 0) {
         sx = 1;
@@ -192,23 +227,35 @@ ChainRun arcRun(const std::vector<Point>& chain, const Rect& box, Point radialSt
     if (ex == 0 && ey == 0) {
         ex = 1;
     }
+    reduce(sx, sy);
+    reduce(ex, ey);
+    // The chain runs counter-clockwise from 3 o'clock. The arc starts on the
+    // first pixel not before the start ray and stops on the last one not
+    // after the end ray, a pixel exactly on a ray counting as after it in the
+    // upper half and before it in the lower; on the ray to 3 o'clock the
+    // middle pixel of an odd box is both.
     const std::size_t n = chain.size();
-    const std::size_t s = meetingIndex(chain, box, double(sx), double(sy));
-    const double cross = double(sx) * double(ey) - double(sy) * double(ex);
-    const double dot = double(sx) * double(ex) + double(sy) * double(ey);
-    if (cross == 0 && dot > 0) {
+    std::size_t s = 0;
+    bool sFound = false;
+    std::size_t e = n - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const ArcPoint p = arcPoint(outline, box, c, i);
+        const int atStart = side(p, sx, sy);
+        if (!sFound && (atStart > 0 || (atStart == 0 && p.half >= 0))) {
+            s = i;
+            sFound = true;
+        }
+        const int atEnd = side(p, ex, ey);
+        if (atEnd < 0 || (atEnd == 0 && (p.half < 0 || (p.half == 0 && i == 0)))) {
+            e = i;
+        }
+    }
+    const std::size_t count = (e + n - s) % n;
+    const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+    if (count == 0 && sameDirection) {
         return {s, n + 1};
     }
-    const std::size_t e = meetingIndex(chain, box, double(ex), double(ey));
-    if (e == s) {
-        // Counter-clockwise on screen is clockwise in y-down coordinates.
-        double sweep = std::atan2(-cross, dot);
-        if (sweep < 0) {
-            sweep += 2 * std::numbers::pi;
-        }
-        return {s, sweep > std::numbers::pi ? n + 1 : 1};
-    }
-    return {s, (e + n - s) % n + 1};
+    return {s, count + 1};
 }
 
 }  // namespace brennix::gfx

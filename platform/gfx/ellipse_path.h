@@ -22,8 +22,13 @@ struct EllipseRow {
 
 struct EllipseOutline {
     // Outline pixels counter-clockwise on screen, starting at the right end
-    // of the middle row; no pixel repeats.
+    // of the middle row; no two neighbours are the same pixel.
     std::vector<Point> chain;
+    // Where the chain's second, third and fourth quadrants begin; a flat or
+    // thin outline passes along an axis once in each quadrant beside it.
+    std::size_t leftFrom = 0;
+    std::size_t lowerFrom = 0;
+    std::size_t rightFrom = 0;
     std::vector<EllipseRow> rows;  // top to bottom; tall thin boxes leave out their ends
 };
 
@@ -44,8 +49,7 @@ struct ChainRun {
 
 // The run counter-clockwise from where the ray from the box centre through
 // radialStart meets the ellipse to where the one through radialEnd does.
-ChainRun arcRun(const std::vector<Point>& chain, const Rect& box, Point radialStart,
-                Point radialEnd);
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd);
 
 // The integer centre arcs and pies radiate from.
 inline Point arcCentre(const Rect& box) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gfx/ellipse_path.h"
+
 namespace brennix::gfx {
 namespace {
 
@@ -42,33 +44,25 @@ void PenPainter::configure(const PenSetup& setup) {
     }
     if (width_ > 1) {
         mode_ = Mode::Wide;
-        // Rows -w/2 .. -w/2+w-1 around the centre pixel (an even width puts
-        // the extra row above and the extra column left). A pixel belongs
-        // to the disc when its centre is within w/2 of the disc's centre;
-        // distances are doubled to stay in integers.
+        // The pen's dot is the filled ellipse of the w x w box from -w/2 to
+        // -w/2+w-1 around the centre pixel (an even width puts the extra row
+        // above and the extra column left).
         const int w = width_;
         const int first = -(w / 2);
-        for (int i = 0; i < w; ++i) {
-            const int dy = first + i;
-            const int ey = 2 * dy - 2 * first - (w - 1);
-            int x0 = 0;
-            int x1 = 0;
-            bool any = false;
-            for (int j = 0; j < w; ++j) {
-                const int ex = 2 * (first + j) - 2 * first - (w - 1);
-                if (ex * ex + ey * ey <= w * w) {
-                    if (!any) {
-                        x0 = first + j;
-                        any = true;
-                    }
-                    x1 = first + j + 1;
-                }
+        const Rect box{first, first, first + w, first + w};
+        EllipseOutline dot;
+        if (w <= 2) {
+            for (int dy = first; dy < first + w; ++dy) {
+                disc_.push_back({dy, first, first + w});
             }
-            if (any) {
-                disc_.push_back({dy, x0, x1});
-                discX0_ = std::min(discX0_, x0);
-                discX1_ = std::max(discX1_, x1);
+        } else if (traceEllipse(box, dot)) {
+            for (const EllipseRow& r : dot.rows) {
+                disc_.push_back({r.y, r.outerLeft, r.outerRight + 1});
             }
+        }
+        for (const DiscRow& r : disc_) {
+            discX0_ = std::min(discX0_, r.x0);
+            discX1_ = std::max(discX1_, r.x1);
         }
         discSquare_ = std::all_of(disc_.begin(), disc_.end(), [&](const DiscRow& r) {
             return r.x0 == discX0_ && r.x1 == discX1_;

@@ -200,7 +200,7 @@ void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
     if (b.isEmpty() || painter().isNull() || !traceEllipse(b, outline_)) {
         return;
     }
-    const ChainRun run = arcRun(outline_.chain, b, radialStart, radialEnd);
+    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd);
     // The final pixel of a 1-pixel arc is left out, like a line's.
     const std::size_t count = painter().isWide() ? run.count : run.count - 1;
     RasterTarget t(bitmap_);
@@ -216,7 +216,7 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
     if (b.isEmpty() || !traceEllipse(b, outline_)) {
         return;
     }
-    const ChainRun run = arcRun(outline_.chain, b, radialStart, radialEnd);
+    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd);
     const Point centre = arcCentre(b);
     const std::size_t n = outline_.chain.size();
     scratch_.clear();

@@ -85,14 +85,14 @@ TEST_F(RectangleTest, FillRectCoversLeftTopInclusiveRightBottomExclusive) {
     EXPECT_EQ(art({0, 0, 6, 4}), (Art{"rrrrrr", "rrbbbr", "rrbbbr", "rrrrrr"}));
 }
 
-TEST_F(RectangleTest, WidePenBandIsCentredOnTheOutlineAndTheBrushFillsTheRest) {
+TEST_F(RectangleTest, WidePenBandIsCentredOnTheOutlineRoundAtTheCornersAndTheBrushFillsTheRest) {
     canvas_.selectPen({PenStyle::Solid, 3, kBlack});
     canvas_.selectBrush({BrushStyle::Solid, kBlue});
     canvas_.rectangle({3, 3, 12, 10});
     EXPECT_EQ(art({1, 1, 14, 12}),
-              (Art{"rrrrrrrrrrrrr", "r###########r", "r###########r", "r###########r",
+              (Art{"rrrrrrrrrrrrr", "rr#########rr", "r###########r", "r###########r",
                    "r###bbbbb###r", "r###bbbbb###r", "r###bbbbb###r", "r###########r",
-                   "r###########r", "r###########r", "rrrrrrrrrrrrr"}));
+                   "r###########r", "rr#########rr", "rrrrrrrrrrrrr"}));
 }
 
 TEST_F(RectangleTest, DashedOutlineStartsAtTheTopRightCornerGoingLeft) {
@@ -180,18 +180,39 @@ class ArcTest : public FigureTest {
 };
 
 TEST_F(ArcTest, GoesCounterClockwiseFromTheStartRayAndLeavesOutTheFinalPixel) {
-    canvas_.arc(kBox, {10, 5}, {5, 0});  // 3 o'clock to 12 o'clock
-    const Art a = art();
-    EXPECT_EQ(a[5][9], '#');  // start pixel
-    EXPECT_EQ(a[1][5], 'r');  // final pixel
-    EXPECT_EQ(a[1][6], '#');
-    for (int y = 0; y < 11; ++y) {
-        for (int x = 0; x < 11; ++x) {
-            if (a[y][x] == '#') {
-                EXPECT_TRUE(x >= 5 && y <= 5) << x << "," << y;
-            }
-        }
-    }
+    // 3 o'clock to 12: the pixel on the start ray is drawn; the one on the
+    // end ray counts as past it and the last one before it is left out.
+    canvas_.arc(kBox, {10, 5}, {5, 0});
+    EXPECT_EQ(art({5, 0, 11, 7}),
+              (Art{"rrrrrr", "rrrrrr", "rr##rr", "rrr#rr", "rrrr#r", "rrrr#r", "rrrrrr"}));
+}
+
+TEST_F(ArcTest, APixelOnARayLiesPastItAboveTheCentreAndShortOfItBelow) {
+    // From straight down to the lower right diagonal: the pixel on the start
+    // ray is left out, the one on the end ray is the final pixel.
+    canvas_.arc(kBox, {5, 9}, {9, 9});
+    EXPECT_EQ(art({4, 7, 10, 10}), (Art{"rrrrrr", "rrr#rr", "rr#rrr"}));
+    SetUp();
+    // Both rays on the upper right diagonal: the whole ellipse but the pixel
+    // before the one on the ray.
+    canvas_.arc(kBox, {9, 1}, {9, 1});
+    EXPECT_EQ(art({7, 1, 10, 5}), (Art{"rrr", "##r", "rrr", "rr#"}));
+}
+
+TEST_F(ArcTest, AnEndRayJustShortOfTheStartRayLeavesOutOnePixel) {
+    canvas_.arc(kBox, {10, 5}, {10, 6});
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlack), 23);
+    EXPECT_EQ(art({8, 4, 10, 8}), (Art{"r#", "r#", "rr", "#r"}));
+}
+
+TEST(EvenBoxArcTest, PixelsLeftOfAndAboveTheCentreAreMeasuredOneUnitNearer) {
+    // A box 10 x 8 has its centre at (15, 14); seen from it, (19, 12) lies
+    // at (4, 1) as the traced quadrant has it, below the ray to (18, 13).
+    RasterCanvas c({30, 30});
+    c.arc({10, 10, 20, 18}, {18, 13}, {0, 0});
+    EXPECT_NE(c.bitmap().colorAt(18, 11), kWhite);
+    EXPECT_EQ(c.bitmap().colorAt(19, 12), kWhite);
+    EXPECT_EQ(c.bitmap().colorAt(19, 13), kWhite);
 }
 
 TEST_F(ArcTest, SwappingTheRadialsDrawsTheOtherThreeQuarters) {
@@ -211,26 +232,25 @@ TEST_F(ArcTest, RadialsOnlyGiveDirections) {
     EXPECT_EQ(art(), near);
 }
 
-TEST_F(ArcTest, EqualDirectionsGiveTheWholeEllipse) {
+TEST_F(ArcTest, EqualDirectionsGiveTheWholeEllipseButTheFinalPixel) {
     canvas_.arc(kBox, {9, 2}, {13, -1});
-    const Art full = art();
+    const int drawn = countColor(canvas_.bitmap(), kBlack);
     SetUp();
     canvas_.selectBrush({BrushStyle::Null, kWhite});
     canvas_.ellipse(kBox);
-    EXPECT_EQ(full, art());
+    EXPECT_EQ(drawn, countColor(canvas_.bitmap(), kBlack) - 1);
+    SetUp();
+    // On the ray to 3 o'clock the middle pixel of the right side is both the
+    // first and the final one: nothing is left out.
+    canvas_.arc(kBox, {10, 5}, {30, 5});
+    EXPECT_EQ(countColor(canvas_.bitmap(), kBlack), drawn + 1);
 }
 
 TEST_F(ArcTest, PieClosesThroughTheCentreAndFillsInside) {
     canvas_.selectBrush({BrushStyle::Solid, kBlue});
     canvas_.pie(kBox, {10, 5}, {5, 0});
-    const Art a = art();
-    EXPECT_EQ(a[5].substr(5, 5), "#####");  // radius back to the start
-    for (int y = 1; y <= 5; ++y) {
-        EXPECT_EQ(a[y][5], '#') << y;  // radius from the end
-    }
-    EXPECT_EQ(a[3][7], 'b');
-    EXPECT_EQ(a[7][3], 'r');
-    EXPECT_EQ(a[3][3], 'r');
+    EXPECT_EQ(art({4, 0, 11, 7}),
+              (Art{"rrrrrrr", "rr#rrrr", "rr###rr", "r#bb#rr", "r#bbb#r", "r#####r", "rrrrrrr"}));
 }
 
 TEST_F(ArcTest, PieWithNullPenPaintsOnlyTheBrush) {
