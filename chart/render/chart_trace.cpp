@@ -30,7 +30,12 @@ class TraceWalk {
           windowFirst_(std::max<std::int64_t>(history.startNum(), 0)),
           style_(style) {
         painter_.batchColumns(true);
-        painter_.composeIn(layer);
+        // Where columns hold whole rings, each is painted apart and the
+        // layer would only be composed once a column.
+        const std::int64_t width = std::max(band.right - band.left, 1);
+        if (history.viewNum() / width < length_) {
+            painter_.composeIn(layer);
+        }
     }
 
     void walk(bool everyPosition) {
