@@ -11,7 +11,7 @@
 
 namespace brennix::acquire {
 
-inline constexpr gfx::Font kTitleFont{"DejaVu Sans", 9.0, false, false};
+inline const gfx::Font kTitleFont{"DejaVu Sans", 9.0, false, false};
 
 // Centred on `centreX`, its top at `top`.
 void drawTitleAcross(gfx::Canvas& canvas, std::string_view text, int centreX, int top);
