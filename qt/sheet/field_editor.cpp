@@ -6,6 +6,8 @@
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +31,10 @@ using com::Variant;
 using com::VarType;
 using com::pages::Field;
 using com::pages::FieldKind;
+
+// The size a radio entry's picture is drawn at.
+constexpr int kPictureWidth = 48;
+constexpr int kPictureHeight = 32;
 
 bool isNumber(const Variant& v) {
     const VarType t = v.type();
@@ -99,18 +105,34 @@ const QDateTime& dateZero() {
     return zero;
 }
 
+// The pages' date-time text, "YYYY-MM-DD hh:mm:ss".
+const QString& pageDateFormat() {
+    static const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    return format;
+}
+
 QDateTime dateTimeOf(const Variant& v) {
-    if (v.type() == VarType::String)
-        return QDateTime::fromString(QString::fromStdString(*v.toString()), Qt::ISODate);
+    if (v.type() == VarType::String) {
+        const QString text = QString::fromStdString(*v.toString());
+        const QDateTime when = QDateTime::fromString(text, pageDateFormat());
+        return when.isValid() ? when : QDateTime::fromString(text, Qt::ISODate);
+    }
     if (auto days = v.toDouble(); days && std::isfinite(*days))
         return dateZero().addMSecs(std::llround(*days * 86'400'000.0));
     return dateZero();
 }
 
-Variant valueOfDateTime(const QDateTime& when, const Variant& like) {
-    if (like.type() == VarType::String)
-        return Variant(when.toString(Qt::ISODate).toStdString());
-    return Variant(static_cast<double>(dateZero().msecsTo(when)) / 86'400'000.0);
+// A field that held a day number keeps one; any other holds the pages' text.
+Variant valueOfDateTime(const QDateTime& when, const Variant& held) {
+    if (held.type() == VarType::Double)
+        return Variant(static_cast<double>(dateZero().msecsTo(when)) / 86'400'000.0);
+    return Variant(when.toString(pageDateFormat()).toStdString());
+}
+
+QIcon iconOf(const gfx::Bitmap& bitmap) {
+    const QImage image(reinterpret_cast<const uchar*>(bitmap.data()), bitmap.width(),
+                       bitmap.height(), bitmap.width() * 4, QImage::Format_RGB32);
+    return QIcon(QPixmap::fromImage(image.copy()));
 }
 
 void setEntries(QComboBox* box, const QStringList& entries) {
@@ -217,14 +239,19 @@ void FieldEditor::build(QWidget* parent) {
             auto* edit = new QDateTimeEdit(parent);
             edit->setCalendarPopup(true);
             connect(edit, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& when) {
-                commit(valueOfDateTime(when, field().original));
+                commit(valueOfDateTime(when, field().value));
             });
             widget_ = input_ = edit;
             break;
         }
         case FieldKind::Button: {
             auto* button = new QPushButton(label, parent);
-            connect(button, &QPushButton::clicked, this, [this] { commit(Variant(true)); });
+            connect(button, &QPushButton::clicked, this, [this] {
+                if (loading_ > 0)
+                    return;
+                page_.press(field().label);
+                emit edited();
+            });
             widget_ = input_ = button;
             break;
         }
@@ -246,11 +273,13 @@ void FieldEditor::load() {
     ++loading_;
     const Field& f = field();
     const bool shown = !f.hidden && f.kind != FieldKind::HiddenEdit;
+    // A locked field shows the value the page fixed; it is still applied.
+    const bool editable = f.enabled && !f.locked;
     widget_->setVisible(shown);
-    widget_->setEnabled(f.enabled);
+    widget_->setEnabled(editable);
     if (caption_ != nullptr) {
         caption_->setVisible(shown);
-        caption_->setEnabled(f.enabled);
+        caption_->setEnabled(editable);
     }
     switch (f.kind) {
         case FieldKind::TextEdit:
@@ -289,8 +318,16 @@ void FieldEditor::load() {
                     group->layout()->addWidget(radio);
                 }
             }
-            for (int i = 0; i < entries.size(); ++i)
-                buttons->button(i)->setText(entries[i]);
+            for (int i = 0; i < entries.size(); ++i) {
+                QAbstractButton* radio = buttons->button(i);
+                radio->setText(entries[i]);
+                if (f.entryPicture) {
+                    const gfx::Size size{kPictureWidth, kPictureHeight};
+                    radio->setIconSize(QSize(size.cx, size.cy));
+                    radio->setIcon(iconOf(
+                        com::pages::renderEntryPicture(f, static_cast<std::size_t>(i), size)));
+                }
+            }
             if (QAbstractButton* chosen = buttons->button(indexOf(f.value))) {
                 chosen->setChecked(true);
             } else if (QAbstractButton* held = buttons->checkedButton()) {
@@ -311,8 +348,11 @@ void FieldEditor::load() {
         }
         case FieldKind::DateTime: {
             auto* edit = static_cast<QDateTimeEdit*>(input_);
-            if (!f.entries.empty())
+            if (!f.displayFormat.empty()) {
+                edit->setDisplayFormat(QString::fromStdString(f.displayFormat));
+            } else if (!f.entries.empty()) {
                 edit->setDisplayFormat(QString::fromStdString(f.entries.front()));
+            }
             edit->setDateTime(dateTimeOf(f.value));
             break;
         }

@@ -7,10 +7,12 @@
 // Values: a text edit keeps the type the property had when it holds a number
 // of it; lists and radio groups hold the chosen index; a colour field the
 // 32-bit colour, typed as a decimal number or chosen through the swatch; a
-// date-time field a date as days since 30 December 1899 (the platform's date
-// value), or ISO text when the field held text; a tree its chosen item's
-// text (the root, the field's label, is the empty text). A button has no
-// value: pressing it is an edit the page reacts to.
+// date-time field text "YYYY-MM-DD hh:mm:ss", shown in the field's display
+// format, or days since 30 December 1899 (the platform's date value) when
+// it held such a number; a tree its chosen item's text (the root, the
+// field's label, is the empty text). A button has no value: pressing it is
+// the page's to handle. Radio entries with pictures show them as icons; a
+// locked field is shown disabled.
 
 #include <QObject>
 #include <QPointer>

@@ -11,6 +11,7 @@
 #include "platform/com/message_box.h"
 #include "qt/control_widget.h"
 #include "qt/message_boxes.h"
+#include "qt/sheet/chooser_dialog.h"
 #include "qt/sheet/page_widget.h"
 #include "qt/sheet/sheet_pages.h"
 
@@ -64,6 +65,7 @@ bool PropertySheet::fontChanged() const {
 
 void PropertySheet::build() {
     setObjectName(QStringLiteral("brennixPropertySheet"));
+    installChooserDialog();
     QString name = control_.objectName();
     if (name.isEmpty() && control_.control() != nullptr)
         name = QString::fromStdString(control_.control()->members().className());

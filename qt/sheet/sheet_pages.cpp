@@ -2,6 +2,12 @@
 
 #include "chart/control/property_pages.h"
 #include "chart/pages/chart_pages.h"
+#include "daq/orsino/orsino_page.h"
+#include "daq/pellam/pellam_page.h"
+#include "daq/quillet/quillet_page.h"
+#include "daq/rastow/rastow_page.h"
+#include "daq/sarnet/sarnet_page.h"
+#include "daq/tolvan/tolvan_page.h"
 #include "equipment/pages/equipment_pages.h"
 #include "instruments/pages/panelmoor_pages.h"
 #include "platform/com/class_registry.h"
@@ -44,6 +50,12 @@ PageRegistry& hostPageRegistry() {
         (void)chart::registerTrendwickPages(made);
         (void)instruments::registerPanelmoorPages(made);
         (void)equipment::registerPlantwerkPages(made);
+        (void)daq::orsino::registerPages(made);
+        (void)daq::pellam::registerPages(made);
+        (void)daq::quillet::registerPages(made);
+        (void)daq::rastow::registerPages(made);
+        (void)daq::sarnet::registerPages(made);
+        (void)daq::tolvan::registerPages(made);
         return &made;
     }();
     return *registry;
@@ -54,6 +66,15 @@ std::vector<std::string> listedPages(const com::Control& control, const QString&
     CatalogueClass entry;
     const bool catalogued = !controlId.isEmpty() && findCatalogueClass(controlId, entry);
     const std::string name = catalogued ? entry.name.toStdString() : className;
+    // What the control libraries list, by the identifier the control was
+    // made by or its class's.
+    for (const std::string& id :
+         {controlId.toStdString(), catalogued ? entry.registration.progId : std::string()}) {
+        if (id.empty())
+            continue;
+        if (auto pages = hostPageRegistry().pagesOf(id); !pages.empty())
+            return pages;
+    }
     if (name == "Chart")
         return idsOf(chart::chartPropertyPages());
     if (name == "Graph")

@@ -1,7 +1,8 @@
 #pragma once
 // The pages of a control's property sheet: the page classes the control
 // lists, in its order, made from the page classes of the control libraries
-// this host knows, then from the process's page registry. The platform's
+// this host knows (which record what their controls list), then from the
+// process's page registry. The platform's
 // stock colour page is the host's own. A listed page that has no class yet
 // is left out; a control that lists no page at all gets one made from its
 // member table, so that every control can be edited.

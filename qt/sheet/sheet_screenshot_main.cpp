@@ -1,6 +1,6 @@
 // Pictures of property sheets as a real display shows them, for the
-// documentation: brennix-sheet-screenshot <folder> writes sheet-chart.png
-// and sheet-knob.png there. Run it under a display (xvfb-run).
+// documentation: brennix-sheet-screenshot <folder> writes sheet-chart.png,
+// sheet-knob.png and sheet-device.png there. Run it under a display (xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -56,5 +56,7 @@ int main(int argc, char** argv) {
                              folder.filePath(QStringLiteral("sheet-chart.png")));
     const bool knob = shoot(QStringLiteral("PANELMOOR.KnobCtrl.1"), QStringLiteral("Knob"), 2,
                             folder.filePath(QStringLiteral("sheet-knob.png")));
-    return chart && knob ? 0 : 1;
+    const bool device = shoot(QStringLiteral("ORSINO.ORSINOCtrl.1"), QStringLiteral("AnalogInput"),
+                              0, folder.filePath(QStringLiteral("sheet-device.png")));
+    return chart && knob && device ? 0 : 1;
 }

@@ -15,14 +15,17 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
 
+#include "qt/sheet/chooser_dialog.h"
 #include "qt/sheet/color_chooser.h"
 #include "qt/sheet/page_widget.h"
 #include "qt/sheet/property_sheet.h"
+#include "tests/daq/common/temporary_store.h"
 #include "tests/qt/hosting_fixture.h"
 
 namespace brennix::qt::testing {
@@ -120,12 +123,9 @@ class PropertySheetTest : public HostingTest {
 
 TEST_F(PropertySheetTest, AChartSheetShowsItsTabsInTheChartsOrderAndAppliesAChange) {
     open(kChartProgId);
-    // The tabs that have page classes, in the order the Chart lists them.
-    const auto titles = tabTitles();
-    EXPECT_THAT(titles, IsSupersetOf({"Chart", "X-Axis", "Y-Axis", "X-AxisTicks", "Y-AxisTicks",
-                                      "Y-Axis Format", "Color"}));
-    EXPECT_EQ(titles.front(), "Chart");
-    EXPECT_EQ(titles.back(), "Color");
+    // Every tab the Chart lists, in its order.
+    EXPECT_THAT(tabTitles(), ElementsAre("Chart", "X-Axis", "Y-Axis", "X-AxisTicks", "Y-AxisTicks",
+                                         "Plots", "Y-Axis Format", "X-Axis Format", "Color"));
     EXPECT_EQ(field<QLineEdit>("Chart", "PlotNum")->text(), "1");
     EXPECT_FALSE(sheet_->buttons()->button(QDialogButtonBox::Apply)->isEnabled());
 
@@ -253,6 +253,30 @@ TEST_F(PropertySheetTest, APipeSheetChangesTheStyleByRadioButtonAndRefusesAnInte
     EXPECT_NE(widget_->renderFrame(), before);
 }
 
+// Each style button shows the pipe drawn in that style, and the pictures
+// differ from one another.
+TEST_F(PropertySheetTest, APipesStyleButtonsShowTheirPictures) {
+    open("PLANTWERK.PipeCtrl.1");
+    auto* styles = field<QGroupBox>("Pipe", "PipeStyle");
+    ASSERT_NE(styles, nullptr);
+    const auto buttons = styles->findChildren<QAbstractButton*>();
+    ASSERT_GE(buttons.size(), 2);
+    std::vector<QImage> pictures;
+    for (QAbstractButton* button : buttons) {
+        ASSERT_FALSE(button->icon().isNull()) << button->text().toStdString();
+        pictures.push_back(button->icon().pixmap(button->iconSize()).toImage());
+    }
+    EXPECT_NE(pictures[0], pictures[1]);
+    // Not a blank: the pipe is drawn over the page's white.
+    const QImage& first = pictures[0];
+    bool drawn = false;
+    for (int y = 0; y < first.height() && !drawn; ++y) {
+        for (int x = 0; x < first.width() && !drawn; ++x)
+            drawn = first.pixelColor(x, y) != first.pixelColor(0, 0);
+    }
+    EXPECT_TRUE(drawn);
+}
+
 // Whatever pages the analog-input control lists, each opens with the
 // control's values, and the event flag they bind is applied.
 TEST_F(PropertySheetTest, AnAnalogInputSheetOpensEveryPageAndAppliesTheEventFlag) {
@@ -286,6 +310,78 @@ TEST_F(PropertySheetTest, AnAnalogInputSheetOpensEveryPageAndAppliesTheEventFlag
     EXPECT_TRUE(messages.texts().empty());
 }
 
+// The analog-input control's sheet is its device page; the device the user
+// picks in the chooser reaches the control on Apply.
+class DevicePageSheetTest : public PropertySheetTest {
+  protected:
+    void SetUp() override {
+        for (const char* key : {"000@Brax-VexaL", "013@Brax-Olmi"})
+            ASSERT_TRUE(store_.addDevice(key));
+    }
+
+    // The one page's device button, which the generic page lacks.
+    const com::pages::Field* deviceField() const {
+        if (sheet_->pageCount() != 1)
+            return nullptr;
+        for (const com::pages::Field& f : sheet_->page(0).fields()) {
+            if (f.kind == com::pages::FieldKind::Button && f.label.starts_with("Device"))
+                return &f;
+        }
+        return nullptr;
+    }
+
+    QPushButton* deviceButton() const {
+        return qobject_cast<QPushButton*>(
+            sheet_->pageWidget(0)->fieldWidget(QString::fromStdString(deviceField()->label)));
+    }
+
+    daq::testing::TemporaryStore store_;
+};
+
+TEST_F(DevicePageSheetTest, AScriptedChooserPicksTheDeviceTheControlTakesOnApply) {
+    open("ORSINO.ORSINOCtrl.1");
+    ASSERT_NE(deviceField(), nullptr) << sheet_->pageCount() << " pages";
+    QPushButton* button = deviceButton();
+    ASSERT_NE(button, nullptr);
+    std::vector<std::string> seen;
+    auto previous = com::pages::installChooserRunner([&](com::pages::TreeChooser& chooser) {
+        seen = chooser.children();
+        seen.insert(seen.begin(), chooser.rootText());
+        EXPECT_TRUE(chooser.accept(1));
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    com::pages::installChooserRunner(std::move(previous));
+    EXPECT_THAT(seen, ElementsAre("Brennix Device", "000@Brax-VexaL", "013@Brax-Olmi"));
+    EXPECT_TRUE(sheet_->buttons()->button(QDialogButtonBox::Apply)->isEnabled());
+    press(QDialogButtonBox::Apply);
+    EXPECT_EQ(property("DeviceNumber").toInt(), 13);
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+// The sheet's own chooser: a dialog with the store's devices under the root.
+TEST_F(DevicePageSheetTest, TheChooserDialogListsTheDevicesAndOkTakesTheChosenOne) {
+    open("ORSINO.ORSINOCtrl.1");
+    ASSERT_NE(deviceField(), nullptr);
+    QString title;
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<ChooserDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        QTreeWidgetItem* root = dialog->tree()->topLevelItem(0);
+        items.append(root->text(0));
+        for (int i = 0; i < root->childCount(); ++i)
+            items.append(root->child(i)->text(0));
+        dialog->tree()->setCurrentItem(root->child(1));
+        dialog->accept();
+    });
+    QTest::mouseClick(deviceButton(), Qt::LeftButton);
+    EXPECT_EQ(title, "Brennix Devices");
+    EXPECT_EQ(items, QStringList({"Brennix Device", "000@Brax-VexaL", "013@Brax-Olmi"}));
+    press(QDialogButtonBox::Apply);
+    EXPECT_EQ(property("DeviceNumber").toInt(), 13);
+}
+
 // The field kinds the built pages use least, on a page of the sample
 // control's: a chooser tree, a hidden edit that a button fills, a list box
 // and a date-time picker.
@@ -299,6 +395,9 @@ class EveryKindPage final : public com::pages::PropertyPage {
         add(com::pages::listField("Mode", "Mode:", {"External", "Software", "Timer"},
                                   FieldKind::ListBox));
         add(kind(FieldKind::DateTime, "", "When:"));
+        com::pages::Field fixed = com::pages::textField("Caption", "Caption:");
+        fixed.locked = true;
+        add(std::move(fixed));
     }
 
   private:
@@ -312,9 +411,15 @@ class EveryKindPage final : public com::pages::PropertyPage {
         return f;
     }
 
-    void fieldChanged(com::pages::Field& f) override {
+    void buttonPressed(com::pages::Field& f) override {
         if (f.label == "Device")
             field("Interval")->value = com::Variant(std::int32_t{42});
+    }
+
+    void opened() override {
+        field("When:")->displayFormat = "yyyy'/'MM'/'dd";
+        field("When:")->value = com::Variant(std::string("2026-12-09 18:00:00"));
+        field("Caption")->value = com::Variant(std::string("fixed"));
     }
 };
 
@@ -358,7 +463,7 @@ TEST_F(SheetFieldsTest, AButtonFillsAHiddenEditThatIsAppliedUnseen) {
     EXPECT_EQ(property("Interval").toInt(), 42);
 }
 
-TEST_F(SheetFieldsTest, AListBoxRowIsTheValueAndTheDateIsThePlatformsDayNumber) {
+TEST_F(SheetFieldsTest, AListBoxRowIsTheValueAndTheDateIsTextShownInItsFormat) {
     openEveryKind();
     field<QListWidget>("Every kind", "Mode")->setCurrentRow(2);
     press(QDialogButtonBox::Apply);
@@ -366,10 +471,21 @@ TEST_F(SheetFieldsTest, AListBoxRowIsTheValueAndTheDateIsThePlatformsDayNumber) 
 
     auto* when = field<QDateTimeEdit>("Every kind", "When:");
     ASSERT_NE(when, nullptr);
-    when->setDateTime(QDateTime(QDate(2026, 12, 9), QTime(18, 0)));
-    const double days =
-        double(QDate(2026, 12, 9).toJulianDay() - QDate(1899, 12, 30).toJulianDay());
-    EXPECT_DOUBLE_EQ(sheet_->page(0).field("When:")->value.toDouble().value(), days + 0.75);
+    EXPECT_EQ(when->displayFormat(), "yyyy'/'MM'/'dd");
+    EXPECT_EQ(when->text(), "2026/12/09");
+    when->setDateTime(QDateTime(QDate(2027, 1, 2), QTime(6, 30, 15)));
+    EXPECT_EQ(sheet_->page(0).field("When:")->value,
+              com::Variant(std::string("2027-01-02 06:30:15")));
+}
+
+TEST_F(SheetFieldsTest, ALockedFieldIsShownDisabledAndStillApplied) {
+    openEveryKind();
+    QWidget* caption = tab("Every kind").fieldWidget(QStringLiteral("Caption"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_TRUE(caption->isVisible());
+    EXPECT_FALSE(caption->isEnabled());
+    press(QDialogButtonBox::Apply);
+    EXPECT_EQ(property("Caption").toString(), "fixed");
 }
 
 }  // namespace

@@ -240,6 +240,28 @@ void persistedSection(std::ostream& out, const com::Control& control) {
     out << "\n";
 }
 
+// The system colours the controls use by default, by index.
+const char* systemColourName(std::uint32_t index) {
+    switch (index) {
+        case 5:
+            return "window";
+        case 8:
+            return "window text";
+        case 15:
+            return "button face";
+        case 16:
+            return "button shadow";
+        case 20:
+            return "button highlight";
+        case 21:
+            return "3-D dark shadow";
+        case 22:
+            return "3-D light";
+        default:
+            return nullptr;
+    }
+}
+
 std::string title(const com::ClassEntry& entry) {
     const std::string coclass = entry.coclassName();
     return coclass.empty() ? entry.typeName : coclass;
@@ -286,7 +308,11 @@ std::string describeValue(const Member& m, const com::Variant& value) {
             }
             char text[48];
             if (gfx::namesSystemColor(*v)) {
+                const char* name = systemColourName(*v & 0xFFU);
                 std::snprintf(text, sizeof text, "system colour %u", *v & 0xFFU);
+                if (name != nullptr) {
+                    return std::string(text) + " (" + name + ")";
+                }
             } else {
                 std::snprintf(text, sizeof text, "#%02X%02X%02X", *v & 0xFFU, (*v >> 8) & 0xFFU,
                               (*v >> 16) & 0xFFU);

@@ -75,7 +75,9 @@ TEST(ReferencePage, EachPropertyRowGivesIdTypeDefaultValidValuesAndNotes) {
     EXPECT_THAT(page, HasSubstr("# Sheet\n"));
     EXPECT_THAT(page, HasSubstr("`SHEETKIT.SheetCtrl.1` (also `SHEETKITLib.Sheet`), in "
                                 "`libsheetkit.so`"));
-    EXPECT_THAT(page, HasSubstr("| -501 | `BackColor` | colour | system colour 15 |  | stock |"));
+    EXPECT_THAT(
+        page,
+        HasSubstr("| -501 | `BackColor` | colour | system colour 15 (button face) |  | stock |"));
     EXPECT_THAT(page, HasSubstr("| 1 | `Rows` | short | 4 | 1 to 50; outside: \"Rows 1 to 50\", "
                                 "then 4 |  |"));
     EXPECT_THAT(page, HasSubstr("| 2 | `Rate` | double | 1000.5 | 1000 or more; outside: refused "
@@ -100,7 +102,7 @@ TEST(ReferencePage, CodesMethodsEventsAndThePersistedSetHaveTheirSections) {
     EXPECT_THAT(page, HasSubstr("| 3 | `MK_Star` | a star |"));
     EXPECT_THAT(page, HasSubstr("| 9 | `Fill` | `Value` double | double |  |"));
     EXPECT_THAT(page, HasSubstr("| 1 | `OnFull` | `Rows` long |"));
-    EXPECT_THAT(page, HasSubstr("| 1 | `BackColor` | colour | system colour 15 |"));
+    EXPECT_THAT(page, HasSubstr("| 1 | `BackColor` | colour | system colour 15 (button face) |"));
     EXPECT_THAT(page, HasSubstr("| 7 | `SheetTitle` | string | empty |"));
 }
 
