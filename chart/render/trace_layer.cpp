@@ -8,6 +8,7 @@
 #include "chart/render/bitmap_shelf.h"
 #include "platform/gfx/line_stepper.h"
 #include "platform/gfx/raster_target.h"
+#include "platform/gfx/selection.h"
 
 namespace brennix::chart {
 namespace {
@@ -47,26 +48,6 @@ void decompose(int left, int right, Height&& height, Emit&& emit) {
         }
     }
 }
-
-// Restores the pen and brush in force before it was made.
-class Selected {
-  public:
-    Selected(gfx::Canvas& canvas, gfx::ColorRef color)
-        : canvas_(canvas),
-          pen_(canvas.selectPen({gfx::PenStyle::Solid, 1, color})),
-          brush_(canvas.selectBrush({gfx::BrushStyle::Solid, color})) {}
-    ~Selected() {
-        canvas_.selectBrush(brush_);
-        canvas_.selectPen(pen_);
-    }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-  private:
-    gfx::Canvas& canvas_;
-    gfx::Pen pen_;
-    gfx::Brush brush_;
-};
 
 }  // namespace
 
@@ -180,7 +161,8 @@ void TraceLayer::fill(const std::array<gfx::Point, 4>& corners, gfx::ColorRef co
     }
     begin();
     if (!trapezoid || (base < hi && base > lo)) {
-        const Selected selected(scratch_, color);
+        const gfx::ScopedPen pen(scratch_, {gfx::PenStyle::Solid, 1, color});
+        const gfx::ScopedBrush brush(scratch_, {gfx::BrushStyle::Solid, color});
         scratch_.polygon(corners);
         int left = a.x;
         int right = a.x;

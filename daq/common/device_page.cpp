@@ -78,4 +78,12 @@ void refill(Field& list, std::vector<std::string> entries) {
     list.locked = false;
 }
 
+com::Status registerDevicePage(com::pages::PageRegistry& registry, com::pages::PageClass page,
+                               std::string_view controlClassId, std::string_view controlProgId) {
+    const std::string pageId = page.classId;
+    if (com::Status s = registry.add(std::move(page)); !s.ok())
+        return s;
+    return registry.list({std::string(controlClassId), std::string(controlProgId), {pageId}});
+}
+
 }  // namespace brennix::daq

@@ -5,10 +5,13 @@
 // is taken. Each page adds its own fields and says how it adapts.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "daq/common/board_catalogue.h"
+#include "platform/com/pages/page_registry.h"
 #include "platform/com/pages/property_page.h"
 
 namespace brennix::daq {
@@ -48,5 +51,17 @@ std::vector<std::string> channelEntries(int count);
 // A list refilled for a board, no longer fixed by the page; the value stays
 // as it is, so the property's current entry stays selected.
 void refill(com::pages::Field& list, std::vector<std::string> entries);
+
+// A device page's class, creating Page.
+template <typename Page>
+com::pages::PageClass devicePageClass(std::string_view classId, std::string_view progId,
+                                      std::string_view title) {
+    return {std::string(classId), std::string(progId), std::string(title),
+            [] { return std::make_unique<Page>(); }};
+}
+
+// Registers the page class, and the control as listing it as its one page.
+com::Status registerDevicePage(com::pages::PageRegistry& registry, com::pages::PageClass page,
+                               std::string_view controlClassId, std::string_view controlProgId);
 
 }  // namespace brennix::daq

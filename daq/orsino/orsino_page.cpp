@@ -90,16 +90,12 @@ void CORSINOPropPage::started() {
     field("TriggerMode")->locked = false;
 }
 
-PageClass pageClass() {
-    return {std::string(kPageClassId), std::string(kPageProgId), std::string(kPageTitle),
-            [] { return std::make_unique<CORSINOPropPage>(); }};
+com::pages::PageClass pageClass() {
+    return devicePageClass<CORSINOPropPage>(kPageClassId, kPageProgId, kPageTitle);
 }
 
 com::Status registerPages(com::pages::PageRegistry& registry) {
-    if (com::Status s = registry.add(pageClass()); !s.ok())
-        return s;
-    return registry.list(
-        {std::string(kClassId), std::string(kProgId), {std::string(kPageClassId)}});
+    return registerDevicePage(registry, pageClass(), kClassId, kProgId);
 }
 
 }  // namespace brennix::daq::orsino

@@ -1,7 +1,5 @@
 #include "daq/pellam/pellam_page.h"
 
-#include <memory>
-
 #include "daq/pellam/pellam_library.h"
 
 namespace brennix::daq::pellam {
@@ -23,15 +21,11 @@ void CPellamPropPage::adapt(const BoardEntry& board) {
 }
 
 com::pages::PageClass pageClass() {
-    return {std::string(kPageClassId), std::string(kPageProgId), std::string(kPageTitle),
-            [] { return std::make_unique<CPellamPropPage>(); }};
+    return devicePageClass<CPellamPropPage>(kPageClassId, kPageProgId, kPageTitle);
 }
 
 com::Status registerPages(com::pages::PageRegistry& registry) {
-    if (com::Status s = registry.add(pageClass()); !s.ok())
-        return s;
-    return registry.list(
-        {std::string(kClassId), std::string(kProgId), {std::string(kPageClassId)}});
+    return registerDevicePage(registry, pageClass(), kClassId, kProgId);
 }
 
 }  // namespace brennix::daq::pellam

@@ -1,7 +1,5 @@
 #include "daq/rastow/rastow_page.h"
 
-#include <memory>
-
 #include "daq/rastow/rastow_library.h"
 
 namespace brennix::daq::rastow {
@@ -10,15 +8,11 @@ CRastowPropPage::CRastowPropPage()
     : DigitalPortPage(std::string(kPageTitle), ControlKind::Rastow) {}
 
 com::pages::PageClass pageClass() {
-    return {std::string(kPageClassId), std::string(kPageProgId), std::string(kPageTitle),
-            [] { return std::make_unique<CRastowPropPage>(); }};
+    return devicePageClass<CRastowPropPage>(kPageClassId, kPageProgId, kPageTitle);
 }
 
 com::Status registerPages(com::pages::PageRegistry& registry) {
-    if (com::Status s = registry.add(pageClass()); !s.ok())
-        return s;
-    return registry.list(
-        {std::string(kClassId), std::string(kProgId), {std::string(kPageClassId)}});
+    return registerDevicePage(registry, pageClass(), kClassId, kProgId);
 }
 
 }  // namespace brennix::daq::rastow
