@@ -77,17 +77,27 @@ std::optional<std::string> libraryFileName(std::string_view identifier) {
 
 }  // namespace
 
-std::vector<std::string> librarySearchFolders() {
+std::vector<std::string> controlPathFolders() {
     std::vector<std::string> folders;
     if (const char* path = std::getenv("BRENNIX_CONTROL_PATH"); path != nullptr) {
         std::string_view rest(path);
         while (!rest.empty()) {
             const auto colon = rest.find(':');
-            std::string folder(rest.substr(0, colon));
-            if (!folder.empty() && std::filesystem::path(folder).is_absolute()) {
-                folders.push_back(std::move(folder));
+            if (colon != 0) {
+                folders.emplace_back(rest.substr(0, colon));
             }
             rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        }
+    }
+    return folders;
+}
+
+std::vector<std::string> librarySearchFolders() {
+    std::vector<std::string> folders;
+    // A relative folder would change meaning with the working directory.
+    for (std::string& folder : controlPathFolders()) {
+        if (std::filesystem::path(folder).is_absolute()) {
+            folders.push_back(std::move(folder));
         }
     }
     static const int anchor = 0;

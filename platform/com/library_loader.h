@@ -21,6 +21,9 @@ namespace brennix::com {
 class ClassRegistry;
 class ControlLibrary;
 
+// The folders of $BRENNIX_CONTROL_PATH as written (separated by ':', empty
+// ones left out).
+std::vector<std::string> controlPathFolders();
 // Where a library the store does not name is looked for: the folders of
 // $BRENNIX_CONTROL_PATH (absolute, separated by ':'), then the folder of the
 // hosting library itself, so that libraries installed together find each

@@ -3,12 +3,12 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <system_error>
 
 #include "platform/com/class_registry.h"
+#include "platform/com/library_loader.h"
 
 namespace brennix::tools {
 namespace {
@@ -25,16 +25,8 @@ std::filesystem::path programFolder() {
 
 std::vector<std::filesystem::path> controlLibraryFolders() {
     std::vector<std::filesystem::path> folders;
-    if (const char* path = std::getenv("BRENNIX_CONTROL_PATH")) {
-        std::string_view rest = path;
-        while (!rest.empty()) {
-            const auto colon = rest.find(':');
-            const std::string_view folder = rest.substr(0, colon);
-            if (!folder.empty()) {
-                folders.emplace_back(folder);
-            }
-            rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-        }
+    for (const std::string& folder : com::controlPathFolders()) {
+        folders.emplace_back(folder);
     }
     if (const auto bin = programFolder(); !bin.empty()) {
         folders.push_back(bin.parent_path() / "lib");
