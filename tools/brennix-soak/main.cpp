@@ -32,6 +32,7 @@
 #include "tools/brennix-acquire/default_store.h"
 #include "tools/brennix-soak/soak_probe.h"
 #include "tools/common/command_line.h"
+#include "tools/common/version.h"
 
 namespace {
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
     static constexpr tools::OptionRule kRules[] = {{"cycles", 0, true, "a count"},
                                                    {"rounds", 0, true, "a count"},
                                                    {"samples", 0, true, "a count"},
-                                                   {"help", 'h', false}};
+                                                   {"help", 'h', false},
+                                                   {"version", 0, false}};
     const auto parsed =
         tools::parseArguments(std::vector<std::string>(argv + 1, argv + argc), kRules);
     if (!parsed.ok() || !parsed.positional.empty()) {
@@ -172,7 +174,11 @@ int main(int argc, char** argv) {
     long samples = 1000000;
     for (const auto& option : parsed.options) {
         if (option.name == "help") {
-            std::puts("usage: brennix-soak [--cycles N] [--rounds N] [--samples N]");
+            std::puts("usage: brennix-soak [--cycles N] [--rounds N] [--samples N] [--version]");
+            return 0;
+        }
+        if (option.name == "version") {
+            std::fputs(tools::versionText("brennix-soak").c_str(), stdout);
             return 0;
         }
         const long value = std::strtol(option.value->c_str(), nullptr, 10);
