@@ -9,17 +9,50 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
 using Entry = int (*)(int, char**, const char*);
 
+#ifndef BRENNIX_INSTALL_LIBDIR
+#define BRENNIX_INSTALL_LIBDIR "lib"
+#endif
+#ifndef BRENNIX_LIBRARY_ARCH
+#define BRENNIX_LIBRARY_ARCH ""
+#endif
+
+constexpr const char* kLibrary = "libbrennix-acquire.so";
+
+// The working library: beside the program's folder in lib/ (the build tree)
+// or in the folder the libraries were installed to, which on multiarch
+// systems is lib/<triplet>.
 std::string libraryPath() {
     char self[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     std::string folder = n > 0 ? std::string(self, static_cast<std::size_t>(n)) : "";
     folder = folder.substr(0, folder.rfind('/') + 1);
-    return folder + "../lib/libbrennix-acquire.so";
+    const std::string libdir = BRENNIX_INSTALL_LIBDIR;
+    const std::string arch = BRENNIX_LIBRARY_ARCH;
+    const bool absolute = libdir.starts_with('/');
+    std::vector<std::string> candidates;
+    if (!absolute) {
+        candidates.push_back(folder + "../" + libdir + "/");
+    }
+    if (!arch.empty()) {
+        candidates.push_back(folder + "../lib/" + arch + "/");
+    }
+    candidates.push_back(folder + "../lib/");
+    if (absolute) {
+        candidates.push_back(libdir + "/");
+    }
+    for (const std::string& candidate : candidates) {
+        const std::string file = candidate + kLibrary;
+        if (::access(file.c_str(), F_OK) == 0) {
+            return file;
+        }
+    }
+    return folder + "../lib/" + kLibrary;
 }
 
 std::string readBack(std::FILE* file) {

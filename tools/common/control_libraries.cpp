@@ -13,6 +13,13 @@
 namespace brennix::tools {
 namespace {
 
+#ifndef BRENNIX_INSTALL_LIBDIR
+#define BRENNIX_INSTALL_LIBDIR "lib"
+#endif
+#ifndef BRENNIX_LIBRARY_ARCH
+#define BRENNIX_LIBRARY_ARCH ""
+#endif
+
 using LibraryEntry = com::ControlLibrary* (*)();
 
 std::filesystem::path programFolder() {
@@ -29,7 +36,19 @@ std::vector<std::filesystem::path> controlLibraryFolders() {
         folders.emplace_back(folder);
     }
     if (const auto bin = programFolder(); !bin.empty()) {
-        folders.push_back(bin.parent_path() / "lib");
+        const std::filesystem::path prefix = bin.parent_path();
+        const std::filesystem::path libdir = BRENNIX_INSTALL_LIBDIR;
+        // Installed on a multiarch system the libraries are in lib/<triplet>.
+        if (libdir.is_relative() && libdir != "lib") {
+            folders.push_back(prefix / libdir);
+        }
+        if (const std::string arch = BRENNIX_LIBRARY_ARCH; !arch.empty()) {
+            folders.push_back(prefix / "lib" / arch);
+        }
+        folders.push_back(prefix / "lib");
+        if (libdir.is_absolute()) {
+            folders.push_back(libdir);
+        }
         folders.push_back(bin);
     }
     return folders;

@@ -17,8 +17,9 @@ inline constexpr std::string_view kSuiteLibraries[] = {"trendwick", "panelmoor",
                                                        "orsino",    "pellam",    "quillet",
                                                        "rastow",    "sarnet",    "tolvan"};
 
-// $BRENNIX_CONTROL_PATH (folders separated by ':'), then the lib folder
-// beside the program's bin folder, then the program's own folder.
+// $BRENNIX_CONTROL_PATH (folders separated by ':'), then the library folder
+// beside the program's bin folder (the install's, lib/<triplet> or lib),
+// then the program's own folder.
 std::vector<std::filesystem::path> controlLibraryFolders();
 
 struct LoadedLibrary {
