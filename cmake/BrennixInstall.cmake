@@ -14,6 +14,9 @@ include(CMakePackageConfigHelpers)
 
 set(BRENNIX_INCLUDE_ROOT ${CMAKE_INSTALL_INCLUDEDIR}/brennix)
 set(BRENNIX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Brennix)
+# 0.x: a new minor version may change what the libraries export, so the
+# soname carries major and minor (libtrendwick.so.0.1).
+set(BRENNIX_SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
 
 # brennix_install_library(TARGET [EXPORT_NAME name] [QT] [HEADER_ROOT dir])
 #   EXPORT_NAME  the name after Brennix:: (default: TARGET without "brennix_")
@@ -41,6 +44,19 @@ function(brennix_install_library target)
   if(NOT kind STREQUAL "INTERFACE_LIBRARY")
     # Libraries find the libraries beside them, wherever the prefix is.
     set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN")
+  endif()
+  get_target_property(folder ${target} SOURCE_DIR)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${folder})
+  # The board drivers and the stand-ins for the outside libraries are found by
+  # the names the board catalogue and the outside interface give them, so
+  # they keep those. Every other library carries the version in its soname;
+  # the unversioned name stays as a link beside it, in the build and in the
+  # install, for what loads a library by name (lib<name>.so).
+  set(fixed_name "^(drivers/(vexa|olmi|senu|dorv)|simulator/outside)$")
+  if(kind STREQUAL "SHARED_LIBRARY" AND NOT folder MATCHES "${fixed_name}")
+    set_target_properties(${target} PROPERTIES
+      VERSION ${PROJECT_VERSION}
+      SOVERSION ${BRENNIX_SOVERSION})
   endif()
   install(TARGETS ${target} EXPORT ${set_name}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}

@@ -18,6 +18,19 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return std::filesystem::equivalent(a, b, ec);
 }
 
+// A versioned library (libx.so.0.1.0) goes by the unversioned link beside
+// it when that leads to the same file, so that a stored path outlives an
+// upgrade.
+std::filesystem::path unversioned(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const auto at = name.find(".so.");
+    if (at == std::string::npos) {
+        return file;
+    }
+    auto link = file.parent_path() / name.substr(0, at + 3);
+    return sameFile(link, file) ? link : file;
+}
+
 }  // namespace
 
 std::optional<std::string> libraryFileOf(const void* address) {
@@ -31,7 +44,7 @@ std::optional<std::string> libraryFileOf(const void* address) {
     if (ec || sameFile(file, "/proc/self/exe")) {
         return std::nullopt;
     }
-    return file.string();
+    return unversioned(file).string();
 }
 
 Status registerLibraryServer(ControlLibrary& library, const void* addressInLibrary) {
