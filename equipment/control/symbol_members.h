@@ -3,6 +3,7 @@
 // style and colour properties in the control's order, AboutBox and the eight
 // stock events; persisted as the stock properties, then style, then colour.
 
+#include <memory>
 #include <string>
 
 #include "equipment/control/equipment_ctrl.h"
@@ -15,7 +16,8 @@ struct SymbolMembers {
     const char* color;
     const char* persistedColor;
     gfx::ColorRef colorDefault;
-    bool colorFirst;  // the colour holds id 1 and the style id 2
+    bool colorFirst;                                 // the colour holds id 1 and the style id 2
+    std::shared_ptr<const com::Enumeration> styles;  // what each style draws
 };
 
 template <class C>
@@ -23,8 +25,9 @@ com::MemberTable symbolMemberTable(const SymbolMembers& names) {
     com::TableBuilder<C> b(names.className);
     b.stock(com::Stock::BackColor);
     auto style = [&] {
-        b.template property<std::int16_t>(names.style, &C::m_style,
-                                          {.def = 0, .changed = &C::styleChanged});
+        b.template property<std::int16_t>(
+            names.style, &C::m_style,
+            {.def = 0, .changed = &C::styleChanged, .codes = names.styles});
     };
     auto color = [&] {
         b.template property<gfx::ColorRef>(

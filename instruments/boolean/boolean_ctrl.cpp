@@ -12,6 +12,20 @@ std::shared_ptr<const com::Enumeration> CBooleanCtrl::directions() {
     return e;
 }
 
+namespace {
+
+std::shared_ptr<const com::Enumeration> styles() {
+    static const auto e = std::make_shared<const com::Enumeration>(com::Enumeration{
+        "BooleanStyle",
+        {{0, "Buttons", "the caption and the buttons"},
+         {1, "CaptionOnly",
+          "the caption only, no buttons (as every value other than 0); clicks still toggle the "
+          "bits"}}});
+    return e;
+}
+
+}  // namespace
+
 std::shared_ptr<const com::Enumeration> CBooleanCtrl::indexDirections() {
     static const auto e = std::make_shared<const com::Enumeration>(com::Enumeration{
         "enumIndexDir",
@@ -23,7 +37,7 @@ const com::MemberTable& CBooleanCtrl::table() {
     using C = CBooleanCtrl;
     static const com::MemberTable members =
         com::TableBuilder<C>("Boolean")
-            .property("Style", &C::m_style, {.def = 0})
+            .property("Style", &C::m_style, {.def = 0, .codes = styles()})
             .property("Distance", &C::m_distance, {.def = 0})
             .property("Orientation", &C::m_orientation, {.def = 0, .enumeration = directions()})
             .property("Value", &C::m_value, {.def = 0})

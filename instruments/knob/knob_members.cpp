@@ -4,6 +4,20 @@
 
 namespace brennix::instruments {
 
+namespace {
+
+std::shared_ptr<const com::Enumeration> patternCodes() {
+    static const auto e = std::make_shared<const com::Enumeration>(com::Enumeration{
+        "PatternType",
+        {{0, "Dial", "the dial with its scale and ticks"},
+         {1, "Plain",
+          "frame, caption and digit box without dial, scale or ticks (as every value other than "
+          "0)"}}});
+    return e;
+}
+
+}  // namespace
+
 struct KnobMembers {
     using C = CKnobCtrl;
 
@@ -16,7 +30,8 @@ struct KnobMembers {
             .stock(com::Stock::BackColor)
             .stock(com::Stock::ForeColor);
         const auto unlisted = com::Visibility::Unlisted;
-        b.property<std::int16_t>("PatternType", &C::m_patternType, {.visibility = unlisted})
+        b.property<std::int16_t>("PatternType", &C::m_patternType,
+                                 {.codes = patternCodes(), .visibility = unlisted})
             .property<std::int32_t>("Style", &C::m_style, {.visibility = unlisted})
             .property<gfx::ColorRef>("FillColor", &C::m_fillColor, {.def = 0x0000FF})
             .property<gfx::ColorRef>("KnobBackColor", &C::m_knobBackColor, {.def = 0xFFFFFF})
@@ -39,7 +54,7 @@ struct KnobMembers {
                                     {.enumeration = fillStyleEnumeration()});
         addPointerValues(b);
         addPointerVisibles(b);
-        b.property<std::int16_t>("FormatClass", &C::m_formatClass)
+        b.property<std::int16_t>("FormatClass", &C::m_formatClass, {.codes = formatClassCodes()})
             .property<std::int16_t>("Format", &C::m_format)
             .property<double>("Value", &C::m_value)
             .property<bool>("Border", &C::m_border, {.def = true})

@@ -4,6 +4,20 @@
 
 namespace brennix::instruments {
 
+namespace {
+
+std::shared_ptr<const com::Enumeration> patternCodes() {
+    static const auto e = std::make_shared<const com::Enumeration>(com::Enumeration{
+        "PatternType",
+        {{0, "Tube", "the tube with its scale and ticks"},
+         {1, "Plain",
+          "frame, caption, digit box, column and pointers without the tube or scale (as every "
+          "value other than 0)"}}});
+    return e;
+}
+
+}  // namespace
+
 struct SlideMembers {
     using C = CSlideCtrl;
 
@@ -16,7 +30,7 @@ struct SlideMembers {
             .stock(com::Stock::ForeColor)
             .stock(com::Stock::Enabled)
             .stock(com::Stock::AboutBox);
-        b.property<std::int16_t>("PatternType", &C::m_patternType)
+        b.property<std::int16_t>("PatternType", &C::m_patternType, {.codes = patternCodes()})
             .property<std::int16_t>("Style", &C::m_style)
             .property<bool>("DigitDisplay", &C::m_digitDisplay, {.def = true})
             .property<bool>("Border", &C::m_border, {.def = true})
@@ -28,7 +42,7 @@ struct SlideMembers {
             .property<bool>("TickLabelLeftAbove", &C::m_tickLabelLeftAbove)
             .property<bool>("TickLabelRightBottom", &C::m_tickLabelRightBottom, {.def = true})
             .property<double>("Value", &C::m_value)
-            .property<std::int16_t>("FormatClass", &C::m_formatClass)
+            .property<std::int16_t>("FormatClass", &C::m_formatClass, {.codes = formatClassCodes()})
             .property<std::int16_t>("Format", &C::m_format)
             .property<gfx::ColorRef>("SlideBackColor", &C::m_slideBackColor, {.def = 0xFFFFFF})
             .property<double>("ScaleMinimum", &C::m_scaleMinimum)

@@ -4,7 +4,17 @@
 #include <iterator>
 #include <system_error>
 
+#include "chart/pages/chart_pages.h"
+#include "daq/orsino/orsino_page.h"
+#include "daq/pellam/pellam_page.h"
+#include "daq/quillet/quillet_page.h"
+#include "daq/rastow/rastow_page.h"
+#include "daq/sarnet/sarnet_page.h"
+#include "daq/tolvan/tolvan_page.h"
+#include "equipment/pages/equipment_pages.h"
+#include "instruments/pages/panelmoor_pages.h"
 #include "platform/com/message_box.h"
+#include "platform/com/pages/page_registry.h"
 #include "tools/brennix-reference/reference_pages.h"
 #include "tools/common/command_line.h"
 #include "tools/common/control_libraries.h"
@@ -22,7 +32,7 @@ constexpr const char* kUsage =
     "Writes the reference of every control of the suite into FOLDER as Markdown, one\n"
     "page per control and an index (README.md), from the controls' member tables:\n"
     "properties with ids, types, defaults, valid values and what each code means,\n"
-    "methods, events and the persisted values.\n"
+    "methods, events, property pages and the persisted values.\n"
     "\n"
     "      --check    change nothing; fail if FOLDER differs from what the tables give\n"
     "  -h, --help     show this text\n"
@@ -55,8 +65,9 @@ std::vector<std::string> markdownFiles(const fs::path& folder) {
 }
 
 bool collect(std::vector<DocumentedLibrary>& libraries, std::ostream& err) {
+    com::pages::PageRegistry pages;
+    bool complete = registerSuitePages(pages, err);
     const tools::LibraryLoad load = tools::loadSuiteLibraries();
-    bool complete = true;
     for (const auto& name : load.missing) {
         err << kProgram << ": lib" << name << ".so is in none of the control library folders\n";
         complete = false;
@@ -74,7 +85,15 @@ bool collect(std::vector<DocumentedLibrary>& libraries, std::ostream& err) {
                 complete = false;
                 continue;
             }
-            library.classes.push_back({&entry, std::move(instance)});
+            auto listed = listedPages(pages, entry.classId);
+            for (const DocumentedPage& page : listed) {
+                if (!page.registered) {
+                    err << kProgram << ": " << entry.progId << " lists the page " << page.classId
+                        << ", which no page class has\n";
+                    complete = false;
+                }
+            }
+            library.classes.push_back({&entry, std::move(instance), std::move(listed)});
         }
         libraries.push_back(std::move(library));
     }
@@ -82,6 +101,54 @@ bool collect(std::vector<DocumentedLibrary>& libraries, std::ostream& err) {
 }
 
 }  // namespace
+
+bool registerSuitePages(com::pages::PageRegistry& registry, std::ostream& err) {
+    const std::pair<const char*, com::Status (*)(com::pages::PageRegistry&)> registrations[] = {
+        {"trendwick", chart::registerTrendwickPages},
+        {"panelmoor", instruments::registerPanelmoorPages},
+        {"plantwerk", equipment::registerPlantwerkPages},
+        {"orsino", daq::orsino::registerPages},
+        {"pellam", daq::pellam::registerPages},
+        {"quillet", daq::quillet::registerPages},
+        {"rastow", daq::rastow::registerPages},
+        {"sarnet", daq::sarnet::registerPages},
+        {"tolvan", daq::tolvan::registerPages}};
+    bool complete = true;
+    for (const auto& [name, registration] : registrations) {
+        if (com::Status s = registration(registry); !s.ok()) {
+            err << kProgram << ": the pages of lib" << name
+                << ".so could not be registered: " << com::errorText(s.error()) << "\n";
+            complete = false;
+        }
+    }
+    return complete;
+}
+
+namespace {
+
+DocumentedPage describePage(const com::pages::PageRegistry& registry, const std::string& id) {
+    if (id == com::pages::kStockColorPageId) {
+        return {id, "", "Colors (the host's stock colour page)"};
+    }
+    if (id == com::pages::kStockFontPageId) {
+        return {id, "", "Fonts (the host's stock font page)"};
+    }
+    if (const com::pages::PageClass* page = registry.find(id)) {
+        return {page->classId, page->progId, page->title};
+    }
+    return {id, "", "", false};
+}
+
+}  // namespace
+
+std::vector<DocumentedPage> listedPages(const com::pages::PageRegistry& registry,
+                                        std::string_view control) {
+    std::vector<DocumentedPage> pages;
+    for (const std::string& id : registry.pagesOf(control)) {
+        pages.push_back(describePage(registry, id));
+    }
+    return pages;
+}
 
 std::vector<std::string> staleFiles(const fs::path& folder,
                                     const std::map<std::string, std::string>& pages) {

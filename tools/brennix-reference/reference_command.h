@@ -6,7 +6,11 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/com/pages/page_registry.h"
+#include "tools/brennix-reference/reference_pages.h"
 
 namespace brennix::reference {
 
@@ -21,6 +25,15 @@ std::vector<std::string> staleFiles(const std::filesystem::path& folder,
 // Writes the pages that changed and removes pages no table produces.
 bool writePages(const std::filesystem::path& folder,
                 const std::map<std::string, std::string>& pages, std::string& error);
+
+// Every page class of the suite and the pages each control lists, as a
+// host registers them; a registration that fails is told on err.
+bool registerSuitePages(com::pages::PageRegistry& registry, std::ostream& err);
+
+// The pages the control (class identifier or programmatic identifier)
+// lists in the registry, in sheet order, with their titles.
+std::vector<DocumentedPage> listedPages(const com::pages::PageRegistry& registry,
+                                        std::string_view control);
 
 int runReference(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -240,6 +240,23 @@ void persistedSection(std::ostream& out, const com::Control& control) {
     out << "\n";
 }
 
+void pagesSection(std::ostream& out, const DocumentedClass& documented) {
+    out << "## Property pages\n\n";
+    if (documented.pages.empty()) {
+        out << "None listed; a host shows the properties on one general page.\n\n";
+        return;
+    }
+    out << "The pages of the control's property sheet, in order.\n\n"
+        << "| # | Page | Identifier | Class identifier |\n|---:|---|---|---|\n";
+    int n = 1;
+    for (const DocumentedPage& page : documented.pages) {
+        out << "| " << n++ << " | " << cell(page.title) << " | "
+            << (page.progId.empty() ? std::string("the host's own") : code(page.progId)) << " | "
+            << code(page.classId) << " |\n";
+    }
+    out << "\n";
+}
+
 // The system colours the controls use by default, by index.
 const char* systemColourName(std::uint32_t index) {
     switch (index) {
@@ -375,6 +392,7 @@ std::string classPage(const DocumentedLibrary& library, const DocumentedClass& d
     valueListsSection(out, table);
     methodsSection(out, table);
     eventsSection(out, table);
+    pagesSection(out, documented);
     persistedSection(out, control);
     return out.str();
 }

@@ -13,10 +13,20 @@
 
 namespace brennix::reference {
 
-// One class of a library, with a fresh instance to read defaults from.
+// A property page a control lists, as the page registry knows it.
+struct DocumentedPage {
+    std::string classId;  // "{...}"
+    std::string progId;   // empty for the host's stock pages
+    std::string title;
+    bool registered = true;  // false: listed, but no page class has the identifier
+};
+
+// One class of a library, with a fresh instance to read defaults from and
+// the pages it lists, in sheet order.
 struct DocumentedClass {
     const com::ClassEntry* entry = nullptr;
     std::shared_ptr<com::Control> instance;
+    std::vector<DocumentedPage> pages{};
 };
 
 struct DocumentedLibrary {

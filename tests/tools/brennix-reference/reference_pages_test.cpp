@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "chart/control/chart_ctrl.h"
 #include "chart/control/trendwick_library.h"
@@ -128,6 +129,50 @@ TEST(ReferencePage, TheChartPageListsEveryPropertyOfItsTableWithItsId) {
     EXPECT_THAT(page, HasSubstr("| 1 | `PM_Stacked` | Stacked |"));
     EXPECT_THAT(page, HasSubstr("### LineStyle\n\nValues of each of `LineStyle1`, `LineStyle2`"));
     EXPECT_EQ(pageName(*entry), "TRENDWICK.ChartCtrl.md");
+}
+
+// A page a control lists but no library registers would leave a host's sheet
+// a tab short; the reference lists each page by the registry's title.
+TEST(ReferencePage, EveryControlListsOnlyRegisteredPagesAndThePageShowsThemInOrder) {
+    com::pages::PageRegistry registry;
+    std::ostringstream err;
+    ASSERT_TRUE(registerSuitePages(registry, err)) << err.str();
+    for (const char* control :
+         {"TRENDWICK.ChartCtrl.1", "TRENDWICK.GraphCtrl.1", "PANELMOOR.KnobCtrl.1",
+          "PANELMOOR.SlideCtrl.1", "PANELMOOR.E7SegmentCtrl.1", "PANELMOOR.BooleanCtrl.1",
+          "PLANTWERK.MotorCtrl.1", "PLANTWERK.PipeCtrl.1", "ORSINO.ORSINOCtrl.1",
+          "TOLVAN.TolvanCtrl.1"}) {
+        SCOPED_TRACE(control);
+        const auto pages = listedPages(registry, control);
+        ASSERT_FALSE(pages.empty());
+        for (const DocumentedPage& page : pages) {
+            EXPECT_TRUE(page.registered) << page.classId;
+            EXPECT_FALSE(page.title.empty()) << page.classId;
+        }
+    }
+    const auto chartPages = listedPages(registry, chart::kChartProgId);
+    EXPECT_EQ(chartPages.size(), 9U);
+
+    const com::ControlLibrary& trendwick = chart::library();
+    DocumentedLibrary library{"trendwick", &trendwick, {}};
+    for (const auto& c : trendwick.classes()) {
+        if (c.progId == chart::kChartProgId) {
+            library.classes.push_back({&c, c.create(), chartPages});
+        }
+    }
+    ASSERT_EQ(library.classes.size(), 1U);
+    const std::string page = classPage(library, library.classes.front());
+    const auto at = page.find("## Property pages");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LT(at, page.find("## Persisted values"));
+    std::size_t last = at;
+    for (std::size_t i = 0; i < chartPages.size(); ++i) {
+        const std::string row = "| " + std::to_string(i + 1) + " | " + chartPages[i].title + " | ";
+        const auto found = page.find(row, at);
+        ASSERT_NE(found, std::string::npos) << row;
+        EXPECT_GT(found, last);
+        last = found;
+    }
 }
 
 class ReferenceFolder : public ::testing::Test {
