@@ -30,6 +30,32 @@ if grep -rIl -e "$source_dir" "$prefix/include" "$prefix/lib/cmake" "$prefix/lib
   fail "the installed headers or package files name the source tree"
 fi
 
+# Versioned sonames with the unversioned link beside them; the board drivers
+# keep their plain names.
+soname() { readelf -d "$1" | sed -n 's/.*Library soname: \[\(.*\)\]/\1/p'; }
+for lib in libtrendwick libbrennix_com; do
+  [[ -L $prefix/lib/$lib.so ]] || fail "$lib.so is not installed as a link"
+  [[ $(soname "$prefix/lib/$lib.so") =~ ^$lib\.so\.[0-9]+\.[0-9]+$ ]] ||
+    fail "$lib.so has the soname '$(soname "$prefix/lib/$lib.so")'"
+  [[ -e $prefix/lib/$(soname "$prefix/lib/$lib.so") ]] || fail "no file for the soname of $lib.so"
+done
+[[ $(soname "$prefix/lib/libolmi.so") == libolmi.so ]] || fail "libolmi.so was renamed"
+
+# On a multiarch system the libraries lie in lib/<triplet>: brennix-acquire,
+# which loads its working library itself, must find it there too.
+triplet=$(sed -n 's/^set(CMAKE_CXX_LIBRARY_ARCHITECTURE "\(.*\)")$/\1/p' \
+  "$build"/CMakeFiles/*/CMakeCXXCompiler.cmake 2>/dev/null | head -1)
+if [[ -n $triplet && -x $prefix/bin/brennix-acquire ]]; then
+  multi=$work/multiarch
+  mkdir -p "$multi/lib/$triplet"
+  cp -a "$prefix/bin" "$multi/"
+  cp -a "$prefix"/lib/*.so* "$multi/lib/$triplet/"
+  say "running brennix-acquire --version with the libraries in lib/$triplet"
+  "$multi/bin/brennix-acquire" --version >"$work/out.txt" 2>&1 || {
+    cat "$work/out.txt"; fail "brennix-acquire does not find lib/$triplet"; }
+  grep -q '^brennix-acquire [0-9]' "$work/out.txt" || fail "brennix-acquire --version: $(cat "$work/out.txt")"
+fi
+
 say "building examples/ with find_package(Brennix)"
 cmake -S examples -B "$work/examples" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_BUILD_TYPE=Release >"$work/configure.log" || { cat "$work/configure.log"; fail "configure"; }
@@ -50,6 +76,12 @@ run "$work/examples/analog_input_block" 25
 if [[ -x $work/examples/qt_panel ]]; then
   QT_QPA_PLATFORM=offscreen run "$work/examples/qt_panel" "$work/panel.png"
   is_png "$work/panel.png"
+  # The classes compiled forms name, installed beside the host's headers.
+  [[ -f $prefix/include/brennix/qt/form_classes.h ]] || fail "qt/form_classes.h is not installed"
+  # shellcheck disable=SC2046
+  echo '#include "qt/form_classes.h"' | PKG_CONFIG_PATH=$prefix/lib/pkgconfig \
+    ${CXX:-c++} -std=c++20 -fPIC -fsyntax-only -x c++ - $(PKG_CONFIG_PATH=$prefix/lib/pkgconfig \
+    pkg-config --cflags brennix-qt) || fail "the installed qt/form_classes.h does not compile"
 else
   say "no Qt host installed: qt_panel not built"
 fi
