@@ -95,7 +95,10 @@ endfunction()
 function(_brennix_install_interface item out_links out_headers)
   set(links)
   set(headers)
-  if(item MATCHES "^\\$<" OR NOT TARGET ${item})
+  if(item MATCHES "^Qt6::")
+    # Qt's imported targets are seen only below qt/, not where this runs.
+    list(APPEND links ${item})
+  elseif(item MATCHES "^\\$<" OR NOT TARGET ${item})
     # Generator expressions (our build options, link-only parts) and plain
     # system libraries are for linking the library itself.
   else()
