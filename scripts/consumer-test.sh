@@ -41,6 +41,16 @@ for lib in libtrendwick libbrennix_com; do
 done
 [[ $(soname "$prefix/lib/libolmi.so") == libolmi.so ]] || fail "libolmi.so was renamed"
 
+# A registered library is recorded by its unversioned link, which an upgrade
+# keeps valid, whichever of its names was given.
+if [[ -x $prefix/bin/brennix-register ]]; then
+  real=$(readlink -f "$prefix/lib/libtrendwick.so")
+  BRENNIX_REGISTRY=$work/register.reg "$prefix/bin/brennix-register" -s "$real" ||
+    fail "brennix-register $real"
+  grep -q "@=\"$prefix/lib/libtrendwick.so\"" "$work/register.reg" ||
+    fail "the class keys do not name $prefix/lib/libtrendwick.so: $(grep -m1 '@="/' "$work/register.reg")"
+fi
+
 # On a multiarch system the libraries lie in lib/<triplet>: brennix-acquire,
 # which loads its working library itself, must find it there too.
 triplet=$(sed -n 's/^set(CMAKE_CXX_LIBRARY_ARCHITECTURE "\(.*\)")$/\1/p' \
