@@ -161,7 +161,8 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
                 return;
             }
             if (a == b) {
-                return;  // the caller stamps the end
+                point(t, a);  // a figure of no size still shows the pen's dot
+                return;
             }
             const auto far = [](Point p) {
                 return std::llabs(p.x) > kBandReach || std::llabs(p.y) > kBandReach;
