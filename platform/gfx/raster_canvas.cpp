@@ -214,7 +214,11 @@ void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
     painter().beginFigure();
     const std::size_t n = outline_.chain.size();
     if (painter().isWide()) {
-        // A wide arc is a wide polyline through its pixels.
+        // A wide arc is a wide polyline through its pixels; one pixel is
+        // no line at all.
+        if (count < 2) {
+            return;
+        }
         for (std::size_t i = 0; i + 1 < count; ++i) {
             painter().segment(t, outline_.chain[(run.start + i) % n],
                               outline_.chain[(run.start + i + 1) % n]);
