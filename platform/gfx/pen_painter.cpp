@@ -53,13 +53,11 @@ HalfWidth halfWidthAlong(std::int64_t w, std::int64_t m, std::int64_t l2) {
         }
         return n;
     };
-    const std::int64_t whole = largest(static_cast<std::int64_t>(v), [&](std::int64_t n) {
-        return 4 * n * n * l2 <= wm2;
+    const std::int64_t whole = largest(static_cast<std::int64_t>(v),
+                                       [&](std::int64_t n) { return 4 * n * n * l2 <= wm2; });
+    const std::int64_t nearest = largest(static_cast<std::int64_t>(v + 0.5), [&](std::int64_t n) {
+        return n <= 0 || (2 * n - 1) * (2 * n - 1) * l2 <= wm2;
     });
-    const std::int64_t nearest =
-        largest(static_cast<std::int64_t>(v + 0.5), [&](std::int64_t n) {
-            return n <= 0 || (2 * n - 1) * (2 * n - 1) * l2 <= wm2;
-        });
     return {whole, nearest};
 }
 
