@@ -34,7 +34,7 @@ std::optional<Rect> thinStraight(Point a, Point b) {
 constexpr std::int64_t kBandReach = std::int64_t{1} << 20;
 
 // floor(w * m / (2 L)) and floor(w * m / (2 L) + 1/2) for L = sqrt(l2),
-// exactly while w * m stays below 2^28.
+// exact for pens up to kMaxPenWidth and ends within kBandReach.
 struct HalfWidth {
     std::int64_t whole;
     std::int64_t nearest;
