@@ -4,7 +4,8 @@
 usage: scripts/oracle_record.py [--oracle DIR] [--seed N] [--out FILE]
 
 DIR is the reference tool (default $GDI_ORACLE or ../shared/gdi-oracle); it needs Wine and
-MinGW (its install.sh). The cases are its random set for one seed plus its systematic sweeps.
+MinGW (its install.sh). The cases are its random set for one seed, its systematic sweeps and
+a few systematic wide-pen cases of this script's own.
 Every case is drawn twice by the reference; cases it draws differently each time, and ellipse
 cases where it paints outside the box and the pen's reach (stray spans of tall thin ellipses), are left out.
 Each kept case is written with a 64-bit FNV-1a hash of its W*H pixels (uint32 0x00RRGGBB,
@@ -66,6 +67,26 @@ def paints_outside_box(ops, w, h, pixels):
                if not (l <= x < r and t <= y < b))
 
 
+def extra_cases():
+    """Systematic wide-pen cases the random set rarely reaches: directions whose band offsets
+    are whole or half pixels exactly, every octant, segments and figures of no size."""
+    out = []
+
+    def emit(cls, ops, w=48, h=48):
+        out.append('xw%05d %s %d %d : %s' % (len(out) + 1, cls, w, h, ' ; '.join(ops)))
+    for pw in (2, 3, 4, 5, 6, 9, 10, 16):
+        for dx, dy in ((3, 4), (4, 3), (6, 8), (8, 6), (5, 12), (12, 5), (1, 1), (2, 1), (1, 2),
+                       (7, 24), (9, 12)):
+            for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+                emit('xw_band_ties', ['pen solid %d 000000' % pw, 'move 24 24',
+                                      'line %d %d' % (24 + sx * dx, 24 + sy * dy)])
+        emit('xw_no_size', ['pen solid %d 000000' % pw, 'move 20 20', 'line 20 20'])
+        emit('xw_no_size', ['pen solid %d 0000C0' % pw, 'brush solid 00C000', 'rect 20 20 21 21'])
+        emit('xw_no_size', ['pen solid %d 0000C0' % pw, 'polygon 3 20 20 20 20 20 20'])
+        emit('xw_no_size', ['pen solid %d 800080' % pw, 'arc 10 10 30 31 40 10 41 10'])
+    return out
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--oracle', default=os.environ.get(
@@ -88,8 +109,10 @@ def main():
     with open(os.path.join(work, 'cases.txt'), 'w') as f:
         run([sys.executable, os.path.join(src, 'gen.py'), str(args.seed)], stdout=f)
     run([sys.executable, os.path.join(src, 'gen_sweep.py')], stdout=subprocess.DEVNULL)
+    with open(os.path.join(work, 'extra.txt'), 'w') as f:
+        f.write('\n'.join(extra_cases()) + '\n')
     rows, dropped = [], 0
-    for name in ('cases', 'sweep'):
+    for name in ('cases', 'sweep', 'extra'):
         for run_no in (1, 2):
             run(['wine', 'oracle.exe', name + '.txt', '%s%d.bin' % (name, run_no)],
                 stderr=subprocess.DEVNULL)

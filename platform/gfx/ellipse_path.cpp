@@ -175,12 +175,22 @@ int halfTurn(std::int64_t x, std::int64_t y) {
 // Where a pixel lies against a ray, both measured from 3 o'clock
 // counter-clockwise: -1 before it, 0 on it, +1 after it.
 int side(const ArcPoint& p, std::int64_t dx, std::int64_t dy) {
-    // The infinitesimal step that orders pixels sharing a direction; the
-    // centre pixel of a box two rows high counts as straight up.
+    // The infinitesimal step that orders pixels sharing a direction. A
+    // pixel on the centre itself (boxes two pixels thin) counts as straight
+    // up in the upper half and as just past 9 o'clock or just short of
+    // 6 o'clock in the lower half.
     std::int64_t nx = p.leftOfAxis ? -1 : 0;
     std::int64_t ny = p.belowAxis ? -1 : 0;
-    if (p.x == 0 && p.y == 0 && nx == 0 && ny == 0) {
-        ny = 1;
+    if (p.x == 0 && p.y == 0) {
+        constexpr std::int64_t kNudge = 1024;
+        if (!p.belowAxis) {
+            ny = p.leftOfAxis ? 0 : 1;
+        } else if (p.leftOfAxis) {
+            nx = -kNudge;
+        } else {
+            nx = -1;
+            ny = -kNudge;
+        }
     }
     int ph = halfTurn(p.x, p.y);
     if (p.y == 0) {

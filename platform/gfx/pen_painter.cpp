@@ -1,6 +1,9 @@
 #include "platform/gfx/pen_painter.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 #include "platform/gfx/ellipse_path.h"
 
@@ -24,6 +27,38 @@ std::optional<Rect> thinStraight(Point a, Point b) {
     const int dy = (b.y > a.y) - (b.y < a.y);
     return Rect{std::min(a.x, b.x) + (dx < 0), std::min(a.y, b.y) + (dy < 0),
                 std::max(a.x, b.x) + 1 - (dx > 0), std::max(a.y, b.y) + 1 - (dy > 0)};
+}
+
+// Ends further out than this are stepped pixel by pixel: the band's corner
+// arithmetic stays exact below it.
+constexpr std::int64_t kBandReach = std::int64_t{1} << 20;
+
+// floor(w * m / (2 L)) and floor(w * m / (2 L) + 1/2) for L = sqrt(l2),
+// exact for pens up to kMaxPenWidth and ends within kBandReach.
+struct HalfWidth {
+    std::int64_t whole;
+    std::int64_t nearest;
+};
+
+HalfWidth halfWidthAlong(std::int64_t w, std::int64_t m, std::int64_t l2) {
+    const std::int64_t wm2 = w * w * m * m;
+    const double v = static_cast<double>(w * m) / (2.0 * std::sqrt(static_cast<double>(l2)));
+    auto largest = [&](std::int64_t n, auto fits) {
+        n = std::max<std::int64_t>(n, 0);
+        while (n > 0 && !fits(n)) {
+            --n;
+        }
+        while (fits(n + 1)) {
+            ++n;
+        }
+        return n;
+    };
+    const std::int64_t whole = largest(static_cast<std::int64_t>(v),
+                                       [&](std::int64_t n) { return 4 * n * n * l2 <= wm2; });
+    const std::int64_t nearest = largest(static_cast<std::int64_t>(v + 0.5), [&](std::int64_t n) {
+        return n <= 0 || (2 * n - 1) * (2 * n - 1) * l2 <= wm2;
+    });
+    return {whole, nearest};
 }
 
 }  // namespace
@@ -123,10 +158,45 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
                 wideStraight(t, a, b, reach);
                 return;
             }
-            stepLine(a, b, reach, [&](int x, int y, std::int64_t) { stamp(t, x, y); });
+            if (a == b) {
+                point(t, a);  // a figure of no size still shows the pen's dot
+                return;
+            }
+            const auto far = [](Point p) {
+                return std::llabs(p.x) > kBandReach || std::llabs(p.y) > kBandReach;
+            };
+            if (far(a) || far(b)) {
+                stepLine(a, b, reach, [&](int x, int y, std::int64_t) { stamp(t, x, y); });
+                return;
+            }
+            wideSloped(t, a, b);
             return;
         }
     }
+}
+
+void PenPainter::wideSloped(RasterTarget& t, Point a, Point b) {
+    point(t, a);
+    // The band's half-width w/2 across the segment, split into its column
+    // and row parts. The side whose column part points right lies a pixel
+    // further out than the nearest whole pixel (rounded away from the line,
+    // past an exact whole), the other side at the nearest (halves away).
+    const std::int64_t dx = std::int64_t{b.x} - a.x;
+    const std::int64_t dy = std::int64_t{b.y} - a.y;
+    const std::int64_t l2 = dx * dx + dy * dy;
+    const HalfWidth across = halfWidthAlong(width_, std::llabs(dy), l2);
+    const HalfWidth along = halfWidthAlong(width_, std::llabs(dx), l2);
+    // The right-pointing side's row part has the sign of -dx * sign(dy).
+    const int rowSign = (dy > 0) == (dx > 0) ? -1 : 1;
+    const Point outer{static_cast<int>(across.whole + 1),
+                      static_cast<int>(rowSign * (along.whole + 1))};
+    const Point inner{static_cast<int>(-across.nearest),
+                      static_cast<int>(-rowSign * along.nearest)};
+    const Point corners[] = {{a.x + outer.x, a.y + outer.y},
+                             {b.x + outer.x, b.y + outer.y},
+                             {b.x + inner.x, b.y + inner.y},
+                             {a.x + inner.x, a.y + inner.y}};
+    band_.fill(t, corners, FillRule::EvenOdd, color_);
 }
 
 void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& reach) {

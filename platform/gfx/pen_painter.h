@@ -2,7 +2,8 @@
 // Draws 1-pixel outline paths with the selected pen: solid, patterned
 // (dash or dot, gaps in the background colour when opaque) or wide (a disc of
 // the pen's width stamped on every path pixel, which gives round caps and
-// joins). The pattern restarts with beginFigure().
+// joins; a sloped segment fills a band between them). The pattern restarts
+// with beginFigure().
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/line_stepper.h"
+#include "platform/gfx/polygon_fill.h"
 #include "platform/gfx/raster_target.h"
 
 namespace brennix::gfx {
@@ -65,6 +67,9 @@ class PenPainter {
     // A wide horizontal or vertical segment as spans: the same pixels as a
     // stamp per path pixel, for a fraction of the writes.
     void wideStraight(RasterTarget& t, Point a, Point b, const Rect& reach);
+    // A wide sloped segment: the dot at a and the band to b, a four-sided
+    // polygon whose corners lie off both ends by whole-pixel offsets.
+    void wideSloped(RasterTarget& t, Point a, Point b);
 
     void patterned(RasterTarget& t, int x, int y) {
         if (phase_ < on_) {
@@ -86,6 +91,7 @@ class PenPainter {
     int period_ = 1;
     int phase_ = 0;
     std::vector<DiscRow> disc_;
+    PolygonFiller band_;
     int discX0_ = 0;  // the widest row of the disc
     int discX1_ = 0;
     bool discSquare_ = false;  // every row of the disc spans discX0_ .. discX1_

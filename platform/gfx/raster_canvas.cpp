@@ -192,6 +192,13 @@ void RasterCanvas::ellipse(const Rect& box) {
         }
     }
     painter().beginFigure();
+    if (painter().isWide()) {
+        const std::vector<Point>& c = outline_.chain;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            painter().segment(t, c[i], c[(i + 1) % c.size()]);
+        }
+        return;
+    }
     painter().points(t, outline_.chain);
 }
 
@@ -206,6 +213,19 @@ void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
     RasterTarget t(bitmap_);
     painter().beginFigure();
     const std::size_t n = outline_.chain.size();
+    if (painter().isWide()) {
+        // A wide arc is a wide polyline through its pixels; one pixel is
+        // no line at all.
+        if (count < 2) {
+            return;
+        }
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            painter().segment(t, outline_.chain[(run.start + i) % n],
+                              outline_.chain[(run.start + i + 1) % n]);
+        }
+        painter().point(t, outline_.chain[(run.start + count - 1) % n]);
+        return;
+    }
     for (std::size_t i = 0; i < count; ++i) {
         painter().point(t, outline_.chain[(run.start + i) % n]);
     }
@@ -233,7 +253,13 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
         return;
     }
     painter().beginFigure();
-    painter().points(t, scratch_);
+    if (painter().isWide()) {
+        for (std::size_t i = 0; i + 1 < scratch_.size(); ++i) {
+            painter().segment(t, scratch_[i], scratch_[i + 1]);
+        }
+    } else {
+        painter().points(t, scratch_);
+    }
     painter().segment(t, scratch_.back(), centre);
     painter().segment(t, centre, scratch_.front());
 }

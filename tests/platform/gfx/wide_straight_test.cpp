@@ -17,10 +17,14 @@ namespace {
 
 constexpr Pixel kInk = 0xFF123456U;
 
-// The slow reference: one stamp per path pixel, from a up to b, b excluded.
+// The slow reference: one stamp per path pixel, from a up to b, b excluded;
+// a segment of no length stamps its one pixel.
 Bitmap stamped(PenPainter& pen, Size size, Point a, Point b) {
     Bitmap bitmap(size.cx, size.cy);
     RasterTarget t(bitmap);
+    if (a == b) {
+        pen.point(t, a);
+    }
     const int dx = (b.x > a.x) - (b.x < a.x);
     const int dy = (b.y > a.y) - (b.y < a.y);
     for (Point p = a; p != b; p = {p.x + dx, p.y + dy}) {
