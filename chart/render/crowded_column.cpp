@@ -219,8 +219,8 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
     column->settle(maker.width());
     column->height_ = maker.height();
     column->width_ = maker.width();
-    column->listCovers(maker.width());
     column->mapReach();
+    column->listCovers(maker.width());
     for (int withCursor = 0; withCursor < 2; ++withCursor) {
         column->claims_->reset();
         std::int64_t& reach = column->reach_[withCursor];
@@ -346,10 +346,14 @@ bool CrowdedColumn::frontTable(Front& f, int withCursor, std::int64_t cursorCell
         std::uint8_t colour;
     };
     std::vector<Draw> draws;
+    std::vector<std::int32_t> start;
+    std::vector<Cover> list;
+    layCovers(f.pixels, start, list);
     for (std::size_t j = 0; j < f.pixels.size(); ++j) {
         const std::int32_t id = f.pixels[j];
         draws.clear();
-        for (const Cover& cover : coversOf(id)) {
+        for (std::int32_t k = start[j]; k < start[j + 1]; ++k) {
+            const Cover& cover = list[static_cast<std::size_t>(k)];
             const std::int64_t cell = cover.ordinal / 3;
             draws.push_back({4 * cell + 1 + cover.ordinal % 3, index(cover.pixel)});
         }
@@ -451,51 +455,72 @@ void CrowdedColumn::settle(int width) {
 void CrowdedColumn::listCovers(int width) {
     const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height_);
     cursorPixels_.assign(pixels, 0);
-    const std::vector<std::uint8_t>& contested = contested_[1];
-    const auto each = [&](std::int32_t stamp, auto&& visit) {
-        for (const Run& run : stamps_[static_cast<std::size_t>(stamp)]) {
-            if (contested[static_cast<std::size_t>(run.column)] == 0) {
-                continue;
-            }
+    for (const Run& run : stamps_[static_cast<std::size_t>(cursor_)]) {
+        if (contested_[1][static_cast<std::size_t>(run.column)] != 0) {
             for (int row = std::max(run.first, 0); row <= std::min(run.last, height_ - 1); ++row) {
-                visit(static_cast<std::size_t>(run.column) * height_ + row, run.pixel);
+                cursorPixels_[static_cast<std::size_t>(run.column) * height_ + row] = run.pixel;
             }
         }
-    };
-    const auto eachPart = [&](auto&& visit) {
-        for (std::size_t c = 0; c < cells_.size(); ++c) {
-            const std::int32_t parts[] = {cells_[c].fill, cells_[c].line, cells_[c].marker};
-            for (std::int32_t part = 0; part < 3; ++part) {
-                if (parts[part] >= 0) {
-                    each(parts[part], [&](std::size_t id, gfx::Pixel p) {
-                        visit(id, Cover{static_cast<std::int32_t>(3 * c) + part, p});
-                    });
-                }
-            }
-        }
-    };
-    // Counted first, then laid out pixel by pixel in drawing order.
-    coverStart_.assign(pixels + 1, 0);
-    eachPart([&](std::size_t id, const Cover&) { ++coverStart_[id + 1]; });
-    for (std::size_t id = 0; id < pixels; ++id) {
-        coverStart_[id + 1] += coverStart_[id];
     }
-    coverList_.resize(static_cast<std::size_t>(coverStart_[pixels]));
-    std::vector<std::int32_t> next(coverStart_.begin(), coverStart_.end() - 1);
-    eachPart([&](std::size_t id, const Cover& cover) {
-        coverList_[static_cast<std::size_t>(next[id]++)] = cover;
-    });
-    each(cursor_, [&](std::size_t id, gfx::Pixel p) { cursorPixels_[id] = p; });
     for (int withCursor = 0; withCursor < 2; ++withCursor) {
         for (std::size_t id = 0; id < pixels; ++id) {
             const std::size_t column = id / static_cast<std::size_t>(height_);
-            const bool covered = coverStart_[id + 1] > coverStart_[id] ||
-                                 (withCursor == 1 && cursorPixels_[id] != 0);
+            const bool covered = reached_[id] == 1 || (withCursor == 1 && cursorPixels_[id] != 0);
             if (covered && contested_[withCursor][column] != 0) {
                 reachPixels_[withCursor].push_back(static_cast<std::int32_t>(id));
             }
         }
     }
+}
+
+template <typename Visit>
+void CrowdedColumn::eachCover(std::span<const std::int32_t> ids, Visit&& visit) const {
+    // ids ascending; each stamp's runs visit the ones they cover, in drawing order.
+    for (std::size_t c = 0; c < cells_.size(); ++c) {
+        const std::int32_t parts[] = {cells_[c].fill, cells_[c].line, cells_[c].marker};
+        for (std::int32_t part = 0; part < 3; ++part) {
+            if (parts[part] < 0) {
+                continue;
+            }
+            for (const Run& run : stamps_[static_cast<std::size_t>(parts[part])]) {
+                if (contested_[1][static_cast<std::size_t>(run.column)] == 0) {
+                    continue;
+                }
+                const std::int32_t from = run.column * height_ + std::max(run.first, 0);
+                const std::int32_t to = run.column * height_ + std::min(run.last, height_ - 1);
+                auto it = std::lower_bound(ids.begin(), ids.end(), from);
+                for (; it != ids.end() && *it <= to; ++it) {
+                    visit(static_cast<std::size_t>(it - ids.begin()),
+                          Cover{static_cast<std::int32_t>(3 * c) + part, run.pixel});
+                }
+            }
+        }
+    }
+}
+
+void CrowdedColumn::buildCovers() {
+    // Every pixel of the contested columns, so a cover list is found by id.
+    const auto pixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    std::vector<std::int32_t> ids(pixels);
+    for (std::size_t id = 0; id < pixels; ++id) {
+        ids[id] = static_cast<std::int32_t>(id);
+    }
+    layCovers(ids, coverStart_, coverList_);
+}
+
+void CrowdedColumn::layCovers(std::span<const std::int32_t> ids, std::vector<std::int32_t>& start,
+                              std::vector<Cover>& list) const {
+    // Counted first, then laid out pixel by pixel in drawing order.
+    start.assign(ids.size() + 1, 0);
+    eachCover(ids, [&](std::size_t i, const Cover&) { ++start[i + 1]; });
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        start[i + 1] += start[i];
+    }
+    list.resize(static_cast<std::size_t>(start[ids.size()]));
+    std::vector<std::int32_t> next(start.begin(), start.end() - 1);
+    eachCover(ids, [&](std::size_t i, const Cover& cover) {
+        list[static_cast<std::size_t>(next[i]++)] = cover;
+    });
 }
 
 std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas, int withCursor) {
@@ -553,7 +578,11 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
     // Latest draw first: the cell before firstCell, its marker, line, fill;
     // most pixels are taken within the first few cells.
     constexpr std::int64_t kLatestCells = 32;
-    const std::int64_t stop = std::max<std::int64_t>(length - kLatestCells, 0);
+    // Until the covers are listed the first few paints walk the whole ring;
+    // listing them costs a few walks.
+    const bool walkAll = coverStart_.empty() && walks_ < 2 * width_;
+    walks_ += walkAll ? 1 : 0;
+    const std::int64_t stop = walkAll ? 0 : std::max<std::int64_t>(length - kLatestCells, 0);
     for (std::int64_t i = length - 1; i >= stop && taken < reach; --i) {
         const CellStamps& cell = cells_[static_cast<std::size_t>((firstCell + i) % length)];
         taken += claim(cell.marker, x, &canvas, withCursor);
@@ -565,6 +594,9 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
     }
     if (taken == reach) {
         return;
+    }
+    if (coverStart_.empty()) {
+        buildCovers();
     }
     // The rest are pixels only earlier draws reach: each takes the colour of
     // its latest cover in this column's order.

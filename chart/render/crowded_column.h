@@ -94,7 +94,8 @@ class CrowdedColumn {
         gfx::Pixel pixel;
     };
     int height_ = 0;
-    // Pixel id's covers are coverList_[coverStart_[id] .. coverStart_[id + 1]).
+    // Pixel id's covers are coverList_[coverStart_[id] .. coverStart_[id + 1]),
+    // listed once the first paints needed them.
     std::vector<std::int32_t> coverStart_;
     std::vector<Cover> coverList_;
     std::vector<gfx::Pixel> cursorPixels_;
@@ -123,6 +124,13 @@ class CrowdedColumn {
                      static_cast<std::size_t>(coverStart_[i + 1] - coverStart_[i]));
     }
     void mapReach();
+    // The covers of pixels ids (ascending), by their index in ids.
+    template <typename Visit>
+    void eachCover(std::span<const std::int32_t> ids, Visit&& visit) const;
+    void layCovers(std::span<const std::int32_t> ids, std::vector<std::int32_t>& start,
+                   std::vector<Cover>& list) const;
+    void buildCovers();
+    int walks_ = 0;
     Front& front(int withCursor);
     bool frontTable(Front& front, int withCursor, std::int64_t cursorCell);
     int width_ = 1;
