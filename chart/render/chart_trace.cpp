@@ -1,6 +1,7 @@
 #include "chart/render/chart_trace.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -30,12 +31,7 @@ class TraceWalk {
           windowFirst_(std::max<std::int64_t>(history.startNum(), 0)),
           style_(style) {
         painter_.batchColumns(true);
-        // Where columns hold whole rings, each is painted apart and the
-        // layer would only be composed once a column.
-        const std::int64_t width = std::max(band.right - band.left, 1);
-        if (history.viewNum() / width < length_) {
-            painter_.composeIn(layer);
-        }
+        painter_.composeIn(layer);
     }
 
     void walk(bool everyPosition) {
@@ -82,6 +78,7 @@ class TraceWalk {
     void walkByColumns(const TraceRun& run) {
         const std::int64_t last = run.lastPosition();
         std::int64_t s = run.firstPosition;
+        crowdedThrough_ = std::numeric_limits<int>::min();
         while (s <= last) {
             const int x = axis_.x(s);
             const std::int64_t columnEnd =
@@ -95,24 +92,29 @@ class TraceWalk {
                 s = columnEnd + 1;
                 continue;
             }
-            draw(run, s, x);
-            // A kept ring holds at most one cursor, as the cursor repeats with the ring.
-            const std::optional<std::int64_t> cursorAt =
-                keepFrom > next ? trace_.cursor.firstIn(keepFrom, columnEnd) : std::nullopt;
-            if (keepFrom > next &&
-                (!cursorAt || !trace_.cursor.firstIn(*cursorAt + 1, columnEnd))) {
-                if (CrowdedColumn* crowded = crowdedColumn()) {
-                    painter_.flush();
-                    std::optional<std::int64_t> cursorBefore;
-                    if (cursorAt) {
-                        cursorBefore = *cursorAt - keepFrom;
-                    }
-                    crowded->paint(canvas_, x, run.cellAt(keepFrom, length_), cursorBefore);
-                    painter_.setPrevious(x, valueAt(run, columnEnd));
-                    s = columnEnd + 1;
-                    continue;
+            if (crowdedAt(run, s, columnEnd)) {
+                CrowdedColumn* crowded = crowdedColumn();
+                const std::optional<std::int64_t> cursorAt =
+                    trace_.cursor.firstIn(keepFrom, columnEnd);
+                // The columns right of it paint the ring too: what they paint
+                // over need not be painted, this column's first point at all
+                // where they and this column hide it.
+                const bool shadowed = crowdedAhead(run, x, crowded->shadow());
+                if (!shadowed || !firstPointHidden(run, s, x, *crowded, cursorAt.has_value())) {
+                    draw(run, s, x);
                 }
+                flushWash();
+                painter_.flush();
+                std::optional<std::int64_t> cursorBefore;
+                if (cursorAt) {
+                    cursorBefore = *cursorAt - keepFrom;
+                }
+                crowded->paint(canvas_, x, run.cellAt(keepFrom, length_), cursorBefore, shadowed);
+                painter_.setPrevious(x, valueAt(run, columnEnd));
+                s = columnEnd + 1;
+                continue;
             }
+            draw(run, s, x);
             if (keepFrom > next) {
                 painter_.setPrevious(x, valueAt(run, keepFrom - 1));
                 next = keepFrom;
@@ -122,6 +124,59 @@ class TraceWalk {
             }
             s = columnEnd + 1;
         }
+    }
+
+    // Whether the column of positions s .. columnEnd is painted from the
+    // ring's stamps: it holds more than a ring past its first point, and
+    // that ring at most one cursor.
+    bool crowdedAt(const TraceRun& run, std::int64_t s, std::int64_t columnEnd) {
+        const std::int64_t keepFrom = columnEnd - length_ + 1;
+        if (keepFrom <= s + 1 || (painter_.drawsOnlyThinLines() && joinsKnown())) {
+            return false;
+        }
+        const std::optional<std::int64_t> cursorAt = trace_.cursor.firstIn(keepFrom, columnEnd);
+        if (cursorAt && trace_.cursor.firstIn(*cursorAt + 1, columnEnd)) {
+            return false;
+        }
+        (void)run;
+        return crowdedColumn() != nullptr;
+    }
+
+    // Whether the count columns right of x are painted from the stamps too.
+    bool crowdedAhead(const TraceRun& run, int x, int count) {
+        const std::int64_t last = run.lastPosition();
+        if (crowdedThrough_ < x) {
+            crowdedThrough_ = x;
+        }
+        while (crowdedThrough_ < x + count) {
+            const int column = crowdedThrough_ + 1;
+            const std::int64_t s =
+                std::max(axis_.firstPositionAtOrRightOf(column), run.firstPosition);
+            if (s > last || axis_.x(s) != column) {
+                return false;
+            }
+            const std::int64_t columnEnd =
+                std::clamp(axis_.firstPositionAtOrRightOf(column + 1) - 1, s, last);
+            if (!crowdedAt(run, s, columnEnd)) {
+                return false;
+            }
+            crowdedThrough_ = column;
+        }
+        return true;
+    }
+
+    // Whether everything the first point s of a shadowed crowded column
+    // draws is painted over by the ring's pixels.
+    bool firstPointHidden(const TraceRun& run, std::int64_t s, int x, CrowdedColumn& crowded,
+                          bool withCursor) {
+        if (trace_.cursor.contains(s) ||
+            (run.previousPage && s == run.firstPosition && trace_.bridgeCell)) {
+            return false;
+        }
+        const std::optional<std::vector<gfx::Rect>> areas = painter_.pointAreas(x, valueAt(run, s));
+        return areas && std::all_of(areas->begin(), areas->end(), [&](const gfx::Rect& area) {
+                   return crowded.hides(x, area, withCursor);
+               });
     }
 
     // A column whose first point s is followed by every cell of the ring,
@@ -273,6 +328,7 @@ class TraceWalk {
     std::optional<Wash> wash_;
     PlotStyle style_;
     std::optional<std::unique_ptr<CrowdedColumn>> crowded_;
+    int crowdedThrough_ = 0;  // columns up to it are known crowded
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "chart/render/chart_trace.h"
 #include "chart/render/trace_painter.h"
 #include "platform/gfx/raster_canvas.h"
+#include "platform/gfx/raster_target.h"
 
 namespace brennix::chart {
 
@@ -115,19 +116,21 @@ class StampMaker {
         hi = std::min(hi + reach, bitmap.height() - 1);
         const int left = std::max(margin_ - reach, 0);
         const int right = std::min(margin_ + reach, bitmap.width() - 1);
-        for (int column = left; column <= right; ++column) {
-            for (int row = lo; row <= hi; ++row) {
-                const gfx::Pixel p = bitmap.pixel(column, row);
-                if (p == kUntouched) {
+        const auto stride = static_cast<std::ptrdiff_t>(bitmap.width());
+        for (int column = left; column <= right && lo <= hi; ++column) {
+            gfx::Pixel* p = bitmap.row(lo) + column;
+            for (int row = lo; row <= hi; ++row, p += stride) {
+                const gfx::Pixel pixel = *p;
+                if (pixel == kUntouched) {
                     continue;
                 }
+                *p = kUntouched;
                 if (!runs.empty() && runs.back().column == column && runs.back().last + 1 == row &&
-                    runs.back().pixel == p) {
+                    runs.back().pixel == pixel) {
                     runs.back().last = row;
                 } else {
-                    runs.push_back({column, row, row, p});
+                    runs.push_back({column, row, row, pixel});
                 }
-                bitmap.setPixel(column, row, kUntouched);
             }
         }
         return runs;
@@ -166,6 +169,8 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
     // line pen's half width, each with a pixel to spare.
     const int lineReach = std::max<int>(style.LineWidth, 1) / 2 + 2;
     const int margin = std::max(lineReach, 4);
+    // Pens of one pixel, the fill's among them, keep within their ends' box.
+    const int thinReach = style.LineWidth <= 1 ? 0 : lineReach;
     StampMaker maker(target, style, scale, margin);
     column->origin_ = maker.origin();
 
@@ -197,12 +202,12 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
         if (drawn.fill) {
             const int cp = scale.clampRow(from);
             cell.fill = stampOf(fills, key(cp, y), TracePainter::Part::Fill, cp, y,
-                                std::min({cp, y, base}), std::max({cp, y, base}), 1);
+                                std::min({cp, y, base}), std::max({cp, y, base}), 0);
         }
         if (drawn.line) {
             const int fp = static_cast<int>(from);
             cell.line = stampOf(lines, key(fp, y), TracePainter::Part::Line, fp, y, std::min(fp, y),
-                                std::max(fp, y), lineReach);
+                                std::max(fp, y), thinReach);
         }
         if (drawn.marker) {
             cell.marker = stampOf(markers, y, TracePainter::Part::Marker, y, y, y, y, 3);
@@ -213,6 +218,8 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
     column->claims_ = std::make_unique<Claims>(maker.width(), maker.height());
     column->settle(maker.width());
     column->height_ = maker.height();
+    column->width_ = maker.width();
+    column->mapReach();
     column->listCovers(maker.width());
     for (int withCursor = 0; withCursor < 2; ++withCursor) {
         column->claims_->reset();
@@ -227,6 +234,168 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
         }
     }
     return column;
+}
+
+void CrowdedColumn::mapReach() {
+    const auto pixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    palette_.assign(1, 0);
+    // Runs counted in and out per pixel, then summed down each column.
+    std::vector<std::int32_t> drawn(pixels + 1, 0);
+    std::vector<std::int32_t> cursor(pixels + 1, 0);
+    for (std::size_t st = 0; st < stamps_.size(); ++st) {
+        std::vector<std::int32_t>& counts =
+            static_cast<std::int32_t>(st) == cursor_ ? cursor : drawn;
+        for (const Run& run : stamps_[st]) {
+            if (std::find(palette_.begin(), palette_.end(), run.pixel) == palette_.end()) {
+                palette_.push_back(run.pixel);
+            }
+            const int first = std::max(run.first, 0);
+            const int last = std::min(run.last, height_ - 1);
+            if (first <= last) {
+                const std::size_t base = static_cast<std::size_t>(run.column) * height_;
+                ++counts[base + first];
+                --counts[base + last + 1];
+            }
+        }
+    }
+    reached_.assign(pixels, 0);
+    rowsLeft_.assign(static_cast<std::size_t>(height_), width_);
+    for (int column = 0; column < width_; ++column) {
+        std::int32_t inDrawn = 0;
+        std::int32_t inCursor = 0;
+        for (int row = 0; row < height_; ++row) {
+            const std::size_t id = static_cast<std::size_t>(column) * height_ + row;
+            inDrawn += drawn[id];
+            inCursor += cursor[id];
+            if (inDrawn > 0) {
+                reached_[id] = 1;
+                int& left = rowsLeft_[static_cast<std::size_t>(row)];
+                left = std::min(left, column);
+            } else if (inCursor > 0) {
+                reached_[id] = 2;
+            }
+        }
+    }
+}
+
+CrowdedColumn::Front& CrowdedColumn::front(int withCursor) {
+    Front& f = fronts_[withCursor];
+    if (f.listed) {
+        return f;
+    }
+    f.listed = true;
+    // A pixel right of the leftmost one the ring reaches in its row is
+    // painted over by the column that lands that leftmost pixel on it.
+    const auto shows = [&](int column, int row) {
+        return row >= 0 && row < height_ && column <= rowsLeft_[static_cast<std::size_t>(row)];
+    };
+    for (const Run& run : settled_[withCursor]) {
+        for (int row = run.first; row <= run.last; ++row) {
+            if (!shows(run.column, row)) {
+                continue;
+            }
+            if (!f.settled.empty() && f.settled.back().column == run.column &&
+                f.settled.back().last + 1 == row) {
+                f.settled.back().last = row;
+            } else {
+                f.settled.push_back({run.column, row, row, run.pixel});
+            }
+        }
+    }
+    for (const std::int32_t id : reachPixels_[withCursor]) {
+        if (shows(id / height_, id % height_)) {
+            f.pixels.push_back(id);
+        }
+    }
+    f.coverStart.resize(static_cast<std::size_t>(height_));
+    for (int row = 0; row < height_; ++row) {
+        int start = rowsLeft_[static_cast<std::size_t>(row)];
+        while (start > 0) {
+            const std::uint8_t r = reached_[static_cast<std::size_t>(start - 1) * height_ + row];
+            if (r == 0 || (r == 2 && withCursor == 0)) {
+                break;
+            }
+            --start;
+        }
+        f.coverStart[static_cast<std::size_t>(row)] = start;
+    }
+    return f;
+}
+
+bool CrowdedColumn::frontTable(Front& f, int withCursor, std::int64_t cursorCell) {
+    const auto length = static_cast<std::int64_t>(cells_.size());
+    // A table of every cell for each pixel: only while it stays small.
+    constexpr std::int64_t kLargestTable = std::int64_t{1} << 22;
+    if (palette_.size() > 255 ||
+        static_cast<std::int64_t>(f.pixels.size()) * length > kLargestTable) {
+        return false;
+    }
+    if (f.tableCursor == cursorCell) {
+        return true;
+    }
+    f.tableCursor = cursorCell;
+    f.table.assign(f.pixels.size() * static_cast<std::size_t>(length), 0);
+    const auto index = [&](gfx::Pixel p) {
+        return static_cast<std::uint8_t>(std::find(palette_.begin(), palette_.end(), p) -
+                                         palette_.begin());
+    };
+    // Draws in ring order, 4 x cell + 1 + part, the cursor at 4 x its cell:
+    // a column from cell s ends in the last draw before 4 x s, round the ring.
+    struct Draw {
+        std::int64_t order;
+        std::uint8_t colour;
+    };
+    std::vector<Draw> draws;
+    std::vector<std::int32_t> start;
+    std::vector<Cover> list;
+    layCovers(f.pixels, start, list);
+    for (std::size_t j = 0; j < f.pixels.size(); ++j) {
+        const std::int32_t id = f.pixels[j];
+        draws.clear();
+        for (std::int32_t k = start[j]; k < start[j + 1]; ++k) {
+            const Cover& cover = list[static_cast<std::size_t>(k)];
+            const std::int64_t cell = cover.ordinal / 3;
+            draws.push_back({4 * cell + 1 + cover.ordinal % 3, index(cover.pixel)});
+        }
+        const gfx::Pixel cursor = cursorPixels_[static_cast<std::size_t>(id)];
+        if (withCursor == 1 && cursor != 0 && cursorCell >= 0) {
+            const Draw d{4 * cursorCell, index(cursor)};
+            draws.insert(
+                std::lower_bound(draws.begin(), draws.end(), d,
+                                 [](const Draw& a, const Draw& b) { return a.order < b.order; }),
+                d);
+        }
+        if (draws.empty()) {
+            continue;
+        }
+        std::uint8_t* row = f.table.data() + j * static_cast<std::size_t>(length);
+        std::uint8_t colour = draws.back().colour;
+        std::size_t next = 0;
+        for (std::int64_t cell = 0; cell < length; ++cell) {
+            while (next < draws.size() && draws[next].order < 4 * cell) {
+                colour = draws[next++].colour;
+            }
+            row[cell] = colour;
+        }
+    }
+    return true;
+}
+
+bool CrowdedColumn::hides(int x, const gfx::Rect& area, bool withCursor) {
+    const Front& f = front(withCursor ? 1 : 0);
+    const int left = area.left - x + origin_;
+    if (area.isEmpty()) {
+        return true;
+    }
+    if (left < 0 || area.right - x + origin_ > width_) {
+        return false;
+    }
+    for (int row = std::max(area.top, 0); row < std::min(area.bottom, height_); ++row) {
+        if (f.coverStart[static_cast<std::size_t>(row)] > left) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void CrowdedColumn::settle(int width) {
@@ -285,40 +454,73 @@ void CrowdedColumn::settle(int width) {
 
 void CrowdedColumn::listCovers(int width) {
     const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height_);
-    covers_.assign(pixels, {});
     cursorPixels_.assign(pixels, 0);
-    const std::vector<std::uint8_t>& contested = contested_[1];
-    const auto each = [&](std::int32_t stamp, auto&& visit) {
-        for (const Run& run : stamps_[static_cast<std::size_t>(stamp)]) {
-            if (contested[static_cast<std::size_t>(run.column)] == 0) {
-                continue;
-            }
+    for (const Run& run : stamps_[static_cast<std::size_t>(cursor_)]) {
+        if (contested_[1][static_cast<std::size_t>(run.column)] != 0) {
             for (int row = std::max(run.first, 0); row <= std::min(run.last, height_ - 1); ++row) {
-                visit(static_cast<std::size_t>(run.column) * height_ + row, run.pixel);
-            }
-        }
-    };
-    for (std::size_t c = 0; c < cells_.size(); ++c) {
-        const std::int32_t parts[] = {cells_[c].fill, cells_[c].line, cells_[c].marker};
-        for (std::int32_t part = 0; part < 3; ++part) {
-            if (parts[part] >= 0) {
-                each(parts[part], [&](std::size_t id, gfx::Pixel p) {
-                    covers_[id].push_back({static_cast<std::int32_t>(3 * c) + part, p});
-                });
+                cursorPixels_[static_cast<std::size_t>(run.column) * height_ + row] = run.pixel;
             }
         }
     }
-    each(cursor_, [&](std::size_t id, gfx::Pixel p) { cursorPixels_[id] = p; });
     for (int withCursor = 0; withCursor < 2; ++withCursor) {
         for (std::size_t id = 0; id < pixels; ++id) {
             const std::size_t column = id / static_cast<std::size_t>(height_);
-            const bool covered =
-                !covers_[id].empty() || (withCursor == 1 && cursorPixels_[id] != 0);
+            const bool covered = reached_[id] == 1 || (withCursor == 1 && cursorPixels_[id] != 0);
             if (covered && contested_[withCursor][column] != 0) {
                 reachPixels_[withCursor].push_back(static_cast<std::int32_t>(id));
             }
         }
     }
+}
+
+template <typename Visit>
+void CrowdedColumn::eachCover(std::span<const std::int32_t> ids, Visit&& visit) const {
+    // ids ascending; each stamp's runs visit the ones they cover, in drawing order.
+    for (std::size_t c = 0; c < cells_.size(); ++c) {
+        const std::int32_t parts[] = {cells_[c].fill, cells_[c].line, cells_[c].marker};
+        for (std::int32_t part = 0; part < 3; ++part) {
+            if (parts[part] < 0) {
+                continue;
+            }
+            for (const Run& run : stamps_[static_cast<std::size_t>(parts[part])]) {
+                if (contested_[1][static_cast<std::size_t>(run.column)] == 0) {
+                    continue;
+                }
+                const std::int32_t from = run.column * height_ + std::max(run.first, 0);
+                const std::int32_t to = run.column * height_ + std::min(run.last, height_ - 1);
+                auto it = std::lower_bound(ids.begin(), ids.end(), from);
+                for (; it != ids.end() && *it <= to; ++it) {
+                    visit(static_cast<std::size_t>(it - ids.begin()),
+                          Cover{static_cast<std::int32_t>(3 * c) + part, run.pixel});
+                }
+            }
+        }
+    }
+}
+
+void CrowdedColumn::buildCovers() {
+    // Every pixel of the contested columns, so a cover list is found by id.
+    const auto pixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    std::vector<std::int32_t> ids(pixels);
+    for (std::size_t id = 0; id < pixels; ++id) {
+        ids[id] = static_cast<std::int32_t>(id);
+    }
+    layCovers(ids, coverStart_, coverList_);
+}
+
+void CrowdedColumn::layCovers(std::span<const std::int32_t> ids, std::vector<std::int32_t>& start,
+                              std::vector<Cover>& list) const {
+    // Counted first, then laid out pixel by pixel in drawing order.
+    start.assign(ids.size() + 1, 0);
+    eachCover(ids, [&](std::size_t i, const Cover&) { ++start[i + 1]; });
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        start[i + 1] += start[i];
+    }
+    list.resize(static_cast<std::size_t>(start[ids.size()]));
+    std::vector<std::int32_t> next(start.begin(), start.end() - 1);
+    eachCover(ids, [&](std::size_t i, const Cover& cover) {
+        list[static_cast<std::size_t>(next[i]++)] = cover;
+    });
 }
 
 std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas, int withCursor) {
@@ -343,9 +545,29 @@ std::int64_t CrowdedColumn::claim(std::int32_t stamp, int x, gfx::Canvas* canvas
 }
 
 void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
-                          std::optional<std::int64_t> cursorBefore) {
+                          std::optional<std::int64_t> cursorBefore, bool shadowed) {
     const auto length = static_cast<std::int64_t>(cells_.size());
     const int withCursor = cursorBefore ? 1 : 0;
+    auto* raster = dynamic_cast<gfx::RasterCanvas*>(&canvas);
+    if (shadowed && raster != nullptr) {
+        Front& f = front(withCursor);
+        const std::int64_t cursorCell = cursorBefore ? (firstCell + *cursorBefore) % length : -1;
+        if (frontTable(f, withCursor, cursorCell)) {
+            gfx::RasterTarget t(raster->bitmap());
+            const int dx = x - origin_;
+            for (const Run& run : f.settled) {
+                t.fill({dx + run.column, run.first, dx + run.column + 1, run.last + 1}, run.pixel);
+            }
+            const std::uint8_t* colours = f.table.data() + firstCell;
+            for (std::size_t j = 0; j < f.pixels.size(); ++j, colours += length) {
+                if (*colours != 0) {
+                    const std::int32_t id = f.pixels[j];
+                    t.put(dx + id / height_, id % height_, palette_[*colours]);
+                }
+            }
+            return;
+        }
+    }
     for (const Run& run : settled_[withCursor]) {
         const int cx = x + run.column - origin_;
         canvas.fillRect({cx, run.first, cx + 1, run.last + 1}, gfx::toColorRef(run.pixel));
@@ -356,7 +578,11 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
     // Latest draw first: the cell before firstCell, its marker, line, fill;
     // most pixels are taken within the first few cells.
     constexpr std::int64_t kLatestCells = 32;
-    const std::int64_t stop = std::max<std::int64_t>(length - kLatestCells, 0);
+    // Until the covers are listed the first few paints walk the whole ring;
+    // listing them costs a few walks.
+    const bool walkAll = coverStart_.empty() && walks_ < 2 * width_;
+    walks_ += walkAll ? 1 : 0;
+    const std::int64_t stop = walkAll ? 0 : std::max<std::int64_t>(length - kLatestCells, 0);
     for (std::int64_t i = length - 1; i >= stop && taken < reach; --i) {
         const CellStamps& cell = cells_[static_cast<std::size_t>((firstCell + i) % length)];
         taken += claim(cell.marker, x, &canvas, withCursor);
@@ -368,6 +594,9 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
     }
     if (taken == reach) {
         return;
+    }
+    if (coverStart_.empty()) {
+        buildCovers();
     }
     // The rest are pixels only earlier draws reach: each takes the colour of
     // its latest cover in this column's order.
@@ -389,7 +618,7 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
         if (claims_->taken(column, row)) {
             continue;
         }
-        const std::vector<Cover>& covers = covers_[static_cast<std::size_t>(id)];
+        const std::span<const Cover> covers = coversOf(id);
         std::optional<gfx::Pixel> pixel;
         std::int64_t latest = -1;  // its place in this column's order
         if (!covers.empty()) {

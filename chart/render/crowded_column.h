@@ -39,8 +39,16 @@ class CrowdedColumn {
     // Paints what drawing the ring at column x from firstCell round to the
     // cell before it paints, each point joined to the one before, with the
     // sweep cursor drawn before the point cursorBefore cells on, if any.
+    // Shadowed: the shadow() columns right of x are painted by this ring
+    // next, so the pixels they paint over may be left out.
     void paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
-               std::optional<std::int64_t> cursorBefore = std::nullopt);
+               std::optional<std::int64_t> cursorBefore = std::nullopt, bool shadowed = false);
+
+    // How many columns a column's pixels reach to the right of the leftmost.
+    int shadow() const { return width_ - 1; }
+    // Whether every pixel a draw within area makes, just before a shadowed
+    // paint at column x, is painted over by that paint and the ones after it.
+    bool hides(int x, const gfx::Rect& area, bool withCursor);
 
     struct Run {
         int column;  // scratch column
@@ -86,11 +94,50 @@ class CrowdedColumn {
         gfx::Pixel pixel;
     };
     int height_ = 0;
-    std::vector<std::vector<Cover>> covers_;
+    // Pixel id's covers are coverList_[coverStart_[id] .. coverStart_[id + 1]),
+    // listed once the first paints needed them.
+    std::vector<std::int32_t> coverStart_;
+    std::vector<Cover> coverList_;
     std::vector<gfx::Pixel> cursorPixels_;
     std::vector<std::int32_t> reachPixels_[2];  // column * height + row
     void listCovers(int width);
     std::unique_ptr<Claims> claims_;
+
+    // Where the next shadow() columns are painted by the ring too, a pixel
+    // of this one shows only if no pixel of the ring lies left of it in its
+    // row. Those pixels of the contested columns take their colour from a
+    // table by first cell, built once.
+    struct Front {
+        bool listed = false;
+        std::vector<Run> settled;
+        std::vector<std::int32_t> pixels;  // column * height + row
+        // Per row, the first scratch column from which every column is
+        // painted over by this paint or the next ones.
+        std::vector<int> coverStart;
+        std::vector<std::uint8_t> table;  // pixels x cells, palette indices
+        std::int64_t tableCursor = -2;    // the cursor's cell the table is for
+    };
+    std::span<const Cover> coversOf(std::int32_t id) const {
+        const auto i = static_cast<std::size_t>(id);
+        return std::span(coverList_)
+            .subspan(static_cast<std::size_t>(coverStart_[i]),
+                     static_cast<std::size_t>(coverStart_[i + 1] - coverStart_[i]));
+    }
+    void mapReach();
+    // The covers of pixels ids (ascending), by their index in ids.
+    template <typename Visit>
+    void eachCover(std::span<const std::int32_t> ids, Visit&& visit) const;
+    void layCovers(std::span<const std::int32_t> ids, std::vector<std::int32_t>& start,
+                   std::vector<Cover>& list) const;
+    void buildCovers();
+    int walks_ = 0;
+    Front& front(int withCursor);
+    bool frontTable(Front& front, int withCursor, std::int64_t cursorCell);
+    int width_ = 1;
+    std::vector<int> rowsLeft_;          // width_ where no draw reaches the row
+    std::vector<std::uint8_t> reached_;  // per scratch pixel: 1 drawn, 2 the cursor only
+    std::vector<gfx::Pixel> palette_;    // index 0: nothing
+    Front fronts_[2];
 };
 
 }  // namespace brennix::chart

@@ -204,6 +204,70 @@ void TraceLayer::fill(const std::array<gfx::Point, 4>& corners, gfx::ColorRef co
 bool TraceLayer::strip(std::span<const gfx::Point> corners, int left, int right, int first, int end,
                        bool belowPoints, gfx::Pixel pixel) {
     gfx::Bitmap& bitmap = scratch_.bitmap();
+    // Unclipped, a strip is the same shape wherever its corners lie: it is
+    // worked out once for each step from one point to the next.
+    const gfx::Point a = corners[0];
+    const gfx::Point p = corners[1];
+    const bool whole = left == a.x && right == p.x && first >= 0 && end <= bitmap.height();
+    if (whole) {
+        const std::uint64_t key =
+            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.x - a.x)) << 33) ^
+            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.y - a.y)) << 1) ^
+            (belowPoints ? 1U : 0U);
+        auto [found, fresh] = shapes_.try_emplace(key);
+        Shape& shape = found->second;
+        if (fresh) {
+            shape.joined = stripOf(corners, left, right, first, end, belowPoints);
+            shape.reach.resize(reach_.size());
+            for (std::size_t i = 0; i < reach_.size(); ++i) {
+                shape.reach[i] = reach_[i] - first;
+            }
+            if (!shape.joined) {
+                const int rows = end - first;
+                for (int x = left; x <= right; ++x) {
+                    for (int y = first; y < end; ++y) {
+                        if (grid_[static_cast<std::size_t>(x - left) * rows + (y - first)] != 0) {
+                            shape.pixels.push_back({x - left, y - first});
+                        }
+                    }
+                }
+            }
+        }
+        if (shape.joined) {
+            reach_.resize(shape.reach.size());
+            for (std::size_t i = 0; i < shape.reach.size(); ++i) {
+                reach_[i] = shape.reach[i] + first;
+            }
+            return true;
+        }
+        gfx::RasterTarget t(bitmap);
+        for (const gfx::Point& at : shape.pixels) {
+            t.putUnchecked(left + at.x, first + at.y, pixel);
+        }
+        touched(gfx::Rect{left, first, right + 1, end});
+        return false;
+    }
+    const bool joined = stripOf(corners, left, right, first, end, belowPoints);
+    if (joined) {
+        return true;
+    }
+    const gfx::Rect clip = gfx::Rect{left, first, right + 1, end}.intersected(bitmap.bounds());
+    const int rows = clip.height();
+    gfx::RasterTarget t(bitmap);
+    for (int x = clip.left; x < clip.right; ++x) {
+        for (int y = clip.top; y < clip.bottom; ++y) {
+            if (grid_[static_cast<std::size_t>(x - clip.left) * rows + (y - clip.top)] != 0) {
+                t.putUnchecked(x, y, pixel);
+            }
+        }
+    }
+    touched(clip);
+    return false;
+}
+
+bool TraceLayer::stripOf(std::span<const gfx::Point> corners, int left, int right, int first,
+                         int end, bool belowPoints) {
+    gfx::Bitmap& bitmap = scratch_.bitmap();
     const gfx::Rect clip = gfx::Rect{left, first, right + 1, end}.intersected(bitmap.bounds());
     const auto columns = static_cast<std::size_t>(right - left + 1);
     // Nothing of the strip shows: the columns keep to the whole rows.
@@ -263,19 +327,7 @@ bool TraceLayer::strip(std::span<const gfx::Point> corners, int left, int right,
             reach_[static_cast<std::size_t>(x - left)] = clip.top + run - 1;
         }
     }
-    if (joined) {
-        return true;
-    }
-    gfx::RasterTarget t(bitmap);
-    for (int x = clip.left; x < clip.right; ++x) {
-        for (int y = clip.top; y < clip.bottom; ++y) {
-            if (grid_[static_cast<std::size_t>(x - clip.left) * rows + (y - clip.top)] != 0) {
-                t.putUnchecked(x, y, pixel);
-            }
-        }
-    }
-    touched(clip);
-    return false;
+    return joined;
 }
 
 void TraceLayer::column(int x, int r0, int r1, bool belowPoints) {
@@ -284,8 +336,12 @@ void TraceLayer::column(int x, int r0, int r1, bool belowPoints) {
     // It paints over what was drawn before it in these rows.
     const int from = std::max(r0, drawnTop_[i]);
     const int to = std::min(r1, drawnBottom_[i]);
-    for (int y = from; y <= to; ++y) {
-        bitmap.row(y)[x] = 0;
+    if (from <= to) {
+        const auto stride = static_cast<std::ptrdiff_t>(bitmap.width());
+        gfx::Pixel* p = bitmap.row(from) + x;
+        for (int n = to - from + 1; n > 0; --n, p += stride) {
+            *p = 0;
+        }
     }
     if (belowPoints) {
         top_[i] = std::min(top_[i], r0);
@@ -336,13 +392,22 @@ void TraceLayer::compose() {
     paintSkyline();
     gfx::Bitmap& from = scratch_.bitmap();
     gfx::Bitmap& to = target_.bitmap();
+    const auto fromStride = static_cast<std::ptrdiff_t>(from.width());
+    const auto toStride = static_cast<std::ptrdiff_t>(to.width());
     for (int x = drawnLeft_; x <= drawnRight_; ++x) {
         const auto i = static_cast<std::size_t>(x);
-        for (int y = drawnTop_[i]; y <= drawnBottom_[i]; ++y) {
-            gfx::Pixel& p = from.row(y)[x];
+        const int top = drawnTop_[i];
+        const int bottom = drawnBottom_[i];
+        if (top > bottom) {
+            continue;
+        }
+        gfx::Pixel* source = from.row(top) + x;
+        gfx::Pixel* dest = to.row(top) + x;
+        for (int n = bottom - top + 1; n > 0; --n, source += fromStride, dest += toStride) {
+            const gfx::Pixel p = *source;
             if (p != 0) {
-                to.row(y)[x] = p;
-                p = 0;
+                *dest = p;
+                *source = 0;
             }
         }
     }

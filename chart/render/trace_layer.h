@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/gfx/polygon_fill.h"
@@ -70,6 +71,17 @@ class TraceLayer {
     // scratch.
     bool strip(std::span<const gfx::Point> corners, int left, int right, int first, int end,
                bool belowPoints, gfx::Pixel pixel);
+    // Works the strip out into grid_ and reach_ without drawing it.
+    bool stripOf(std::span<const gfx::Point> corners, int left, int right, int first, int end,
+                 bool belowPoints);
+    // Strips worked out before, by their step from one point to the next;
+    // reach and pixels relative to the strip's first column and row.
+    struct Shape {
+        bool joined = false;
+        std::vector<int> reach;
+        std::vector<gfx::Point> pixels;
+    };
+    std::unordered_map<std::uint64_t, Shape> shapes_;
     void paintSkyline();
 
     gfx::RasterCanvas& target_;

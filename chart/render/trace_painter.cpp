@@ -144,6 +144,43 @@ bool TracePainter::point(int x, double value) {
     return drawn;
 }
 
+std::optional<std::vector<gfx::Rect>> TracePainter::pointAreas(int x, double value) {
+    if (!previous_) {
+        return std::nullopt;
+    }
+    const std::int64_t row = scale_.row(value);
+    std::vector<gfx::Rect> areas;
+    const Parts parts = partsOf(previous_->y, row);
+    const int y = static_cast<int>(std::clamp<std::int64_t>(row, scale_.top(), scale_.bottom()));
+    const int fromX = previous_->x;
+    if (parts.fill) {
+        const int ax = std::clamp(fromX, band_.left, std::max(band_.left, band_.right));
+        const int ay = scale_.clampRow(previous_->y);
+        const int base = scale_.fillBase(style_.FillBase);
+        areas.push_back({std::min({ax, x, fromX}), std::min({ay, y, base}),
+                         std::max({ax, x, fromX}) + 1, std::max({ay, y, base}) + 1});
+    }
+    if (parts.line) {
+        const int py = static_cast<int>(previous_->y);
+        const int reach = lineReach();
+        areas.push_back({std::min(fromX, x) - reach, std::min(py, y) - reach,
+                         std::max(fromX, x) + reach + 1, std::max(py, y) + reach + 1});
+    }
+    if (parts.marker) {
+        for (const TraceLayer::Run& run : markerStamp()) {
+            areas.push_back({x + run.dx0, y + run.dy, x + run.dx1, y + run.dy + 1});
+        }
+    }
+    return areas;
+}
+
+int TracePainter::lineReach() const {
+    // A pen of one pixel keeps within its ends' box; a wide one reaches half
+    // its width around the path.
+    const int width = std::clamp(linePen_.width, 1, gfx::kMaxPenWidth);
+    return width == 1 ? 0 : width / 2 + 2;
+}
+
 void TracePainter::batchColumns(bool on) {
     flushHeld();
     batchable_ = on && thinStraightLines();
@@ -267,8 +304,7 @@ void TracePainter::line(const Pixel& from, int x, int y) {
             break;
     }
     if (layer_ != nullptr) {
-        // A wide pen reaches half its width around the path.
-        const int reach = std::clamp(linePen_.width, 1, gfx::kMaxPenWidth) / 2 + 2;
+        const int reach = lineReach();
         layer_->touched({std::min(from.x, x) - reach, std::min(py, y) - reach,
                          std::max(from.x, x) + reach + 1, std::max(py, y) + reach + 1});
     }
@@ -280,6 +316,13 @@ void TracePainter::marker(int x, int y) {
         markerOn(canvas_, x, y);
         return;
     }
+    layer_->stamp(markerStamp(), x, y, style_.PointColor);
+    if (markerEnd_) {
+        layer_->scratch().moveTo({x + markerEnd_->x, y + markerEnd_->y});
+    }
+}
+
+const std::vector<TraceLayer::Run>& TracePainter::markerStamp() {
     if (!markerStamp_) {
         markerStamp_ = TraceLayer::runsOf(4, [&](gfx::Canvas& canvas, int cx, int cy) {
             // Markers of lines leave the current position at their last end.
@@ -292,10 +335,7 @@ void TracePainter::marker(int x, int y) {
             }
         });
     }
-    layer_->stamp(*markerStamp_, x, y, style_.PointColor);
-    if (markerEnd_) {
-        layer_->scratch().moveTo({x + markerEnd_->x, y + markerEnd_->y});
-    }
+    return *markerStamp_;
 }
 
 void TracePainter::markerOn(gfx::Canvas& canvas, int x, int y) {

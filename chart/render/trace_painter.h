@@ -37,6 +37,9 @@ class TracePainter {
 
     // Draws the point at column x for value; returns whether it lay in the band.
     bool point(int x, double value);
+    // The pixels point(x, value) may paint lie within the areas returned;
+    // nothing when that is unknown (no point before it to join).
+    std::optional<std::vector<gfx::Rect>> pointAreas(int x, double value);
 
     // The parts a point at row y joined on to a point at fromRow draws, in
     // drawing order; for callers that compose the draws of many points.
@@ -89,6 +92,7 @@ class TracePainter {
         RowRun rows;
     };
     bool thinStraightLines() const;
+    int lineReach() const;
     bool batched(const Pixel& from, int x, int y);
     void flushHeld();
     // The surface the draws go to: the layer's scratch or the canvas.
@@ -107,6 +111,7 @@ class TracePainter {
     void marker(int x, int y);
     // The marker's shape drawn on canvas around (x, y).
     void markerOn(gfx::Canvas& canvas, int x, int y);
+    const std::vector<TraceLayer::Run>& markerStamp();
 
     gfx::Canvas& canvas_;
     gfx::Rect band_;

@@ -113,5 +113,22 @@ TEST_F(BoundedTrace, EveryStyleInEveryModePaintsThePixelsOfDrawingEveryPosition)
     }
 }
 
+TEST_F(BoundedTrace, SweepsWithMarkersAndFillsPaintThePixelsOfDrawingEveryPosition) {
+    // Every column holds whole rings and a cursor: most columns paint only
+    // what their right neighbours leave, and most first points are hidden.
+    for (int i = 0; i < 16; ++i) {
+        RandomChart c = randomChart();
+        c.mode = UM_Sweep;
+        c.viewNum = pick(20000, 70000);
+        c.samples = pick(140, 420);
+        c.style.PointStyle = static_cast<std::int16_t>(pick(1, 8));
+        c.style.FillBase = static_cast<std::int16_t>(pick(1, 3));
+        c.style.LineWidth = static_cast<std::int16_t>(pick(0, 2) == 0 ? pick(2, 7) : pick(0, 1));
+        const ChartHistory history = historyOf(c);
+        EXPECT_EQ(differing(paint(c, history, false), paint(c, history, true)), 0)
+            << "chart " << i << ": " << c.describe();
+    }
+}
+
 }  // namespace
 }  // namespace brennix::chart
