@@ -1,8 +1,8 @@
 #pragma once
 // The raster canvas's pixels as a QImage over the same memory. A pixel is a
 // 0xFFRRGGBB word, which is Qt's RGB32, so Qt draws the image as it is:
-// nothing is converted or copied. The image is made writable so that giving
-// it a device pixel ratio does not detach it into a copy.
+// nothing is converted or copied first. The memory is wrapped writable: Qt
+// takes a deep copy of read-only image data on any non-const access.
 
 #include <QImage>
 

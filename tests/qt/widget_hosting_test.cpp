@@ -128,8 +128,8 @@ TEST_F(WidgetPainting, TheBackgroundIsClearedUnlessTheControlPaintsEveryPixel) {
     }
 }
 
-// Qt draws the canvas's own memory: a copy per paint would cost a frame's
-// worth of memory traffic, and at high density the ratio must not detach it.
+// Qt draws the canvas's own memory, at any density: a copy per paint would
+// cost a frame's worth of memory traffic.
 TEST(CanvasImage, IsTheBitmapsOwnPixelsAtAnyDensity) {
     gfx::Bitmap bitmap(5, 3, gfx::toPixel(gfx::rgb(10, 20, 30)));
     bitmap.setPixel(4, 2, gfx::toPixel(gfx::rgb(200, 100, 50)));
