@@ -13,6 +13,7 @@
 #include "platform/com/extent.h"
 #include "platform/com/message_box.h"
 #include "platform/gfx/raster_canvas.h"
+#include "qt/canvas_image.h"
 #include "qt/control_catalogue.h"
 #include "qt/key_codes.h"
 #include "qt/message_boxes.h"
@@ -169,8 +170,11 @@ class ControlWidget::Site final : public com::Site {
             return canvas_.get();
         }
         drawn_ = true;
-        // The container's background under whatever the control leaves.
-        canvas_->bitmap().fill(gfx::pixelOf(widget_.control_->ambient().backColor));
+        // The container's background under whatever the control leaves; a
+        // control that covers its bounds leaves nothing.
+        if (!widget_.control_->paintsEveryPixel()) {
+            canvas_->bitmap().fill(gfx::pixelOf(widget_.control_->ambient().backColor));
+        }
         PaintMessageScope messages(&widget_);
         widget_.control_->draw(*canvas_, {0, 0, size.cx, size.cy});
         return canvas_.get();
@@ -525,23 +529,15 @@ bool ControlWidget::event(QEvent* event) {
 
 QImage ControlWidget::renderFrame() {
     site_->redrawOnNextPaint();
-    const gfx::RasterCanvas* canvas = site_->paintFrame();
-    const gfx::Bitmap& bitmap = canvas->bitmap();
-    return QImage(reinterpret_cast<const uchar*>(bitmap.data()), bitmap.width(), bitmap.height(),
-                  bitmap.width() * 4, QImage::Format_RGB32)
-        .copy();
+    return imageOverBitmap(site_->paintFrame()->bitmap()).copy();
 }
 
 void ControlWidget::paintEvent(QPaintEvent* /*event*/) {
-    const gfx::RasterCanvas* canvas = site_->paintFrame();
-    const gfx::Bitmap& bitmap = canvas->bitmap();
-    if (bitmap.isEmpty()) {
+    gfx::RasterCanvas* canvas = site_->paintFrame();
+    const QImage image = imageOverBitmap(canvas->bitmap(), pixelRatio());
+    if (image.isNull()) {
         return;
     }
-    // The image is the canvas's own memory: Qt draws it without a copy.
-    QImage image(reinterpret_cast<const uchar*>(bitmap.data()), bitmap.width(), bitmap.height(),
-                 bitmap.width() * 4, QImage::Format_RGB32);
-    image.setDevicePixelRatio(pixelRatio());
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image);
 }

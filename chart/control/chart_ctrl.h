@@ -47,6 +47,7 @@ class CChartCtrl final : public com::Control {
     void ResetControl();
     void PlotCharts(com::Variant data);
 
+    bool paintsEveryPixel() const override { return true; }  // drawn whole, then copied
     // What a paint is drawn from.
     ChartAppearance appearance() const;
     const PlotStyles& plotStyles() const { return m_plots; }

@@ -67,6 +67,9 @@ class Control : public AutomationObject {
 
     // Painting. bounds is where the control lies on the canvas.
     void draw(gfx::Canvas& canvas, const gfx::Rect& bounds);
+    // True for a control whose draw sets every pixel of its bounds: its
+    // container need not clear the background under it first.
+    virtual bool paintsEveryPixel() const { return false; }
     void invalidate(const std::optional<gfx::Rect>& area = std::nullopt);
     void refresh();
     // A colour value as drawn: system colours looked up; a value that names

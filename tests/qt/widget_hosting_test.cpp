@@ -5,6 +5,7 @@
 
 #include "chart/control/chart_ctrl.h"
 #include "platform/com/extent.h"
+#include "qt/canvas_image.h"
 #include "tests/qt/hosting_fixture.h"
 
 namespace brennix::qt::testing {
@@ -26,6 +27,32 @@ void feedChart(com::Control& chart) {
         ASSERT_TRUE(chart.call("PlotCharts", {doubles({i % 37 * 0.1, 3.0 - i % 23 * 0.1})}).ok());
     }
 }
+
+// Fills one rectangle of its bounds; declares that it covers them when told to.
+class CPatchCtrl final : public com::Control {
+  public:
+    explicit CPatchCtrl(bool coversBounds) : coversBounds_(coversBounds) {}
+    const com::MemberTable& members() const override {
+        static const com::MemberTable t = com::TableBuilder<CPatchCtrl>("Patch").build();
+        return t;
+    }
+    bool paintsEveryPixel() const override { return coversBounds_; }
+    // Empty for the whole bounds.
+    void paintOnly(gfx::Rect patch, gfx::ColorRef ink) {
+        patch_ = patch;
+        ink_ = ink;
+    }
+
+  protected:
+    void onDraw(gfx::Canvas& canvas, const gfx::Rect& bounds) override {
+        canvas.fillRect(patch_.isEmpty() ? bounds : patch_, ink_);
+    }
+
+  private:
+    bool coversBounds_;
+    gfx::Rect patch_{};
+    gfx::ColorRef ink_ = gfx::rgb(255, 0, 0);
+};
 
 using WidgetCreation = HostingTest;
 
@@ -73,6 +100,49 @@ TEST_F(WidgetPainting, AHostedChartPaintsTheSamePixelsAsTheHeadlessSite) {
     EXPECT_EQ(differingPixels(widget.renderFrame(), expected), 0);
     // What Qt puts on the screen is that image, unscaled.
     EXPECT_EQ(differingPixels(widget.grab().toImage(), expected), 0);
+}
+
+// The host clears under a control only when the control leaves pixels to
+// clear: after a red frame, one that paints only the left half shows the
+// right half still red over a covering control, the background otherwise.
+TEST_F(WidgetPainting, TheBackgroundIsClearedUnlessTheControlPaintsEveryPixel) {
+    for (const bool covers : {true, false}) {
+        SCOPED_TRACE(covers ? "covers its bounds" : "leaves pixels");
+        auto patch = std::make_shared<CPatchCtrl>(covers);
+        patch->resetToDefaults();
+        ControlWidget widget;
+        widget.resize(40, 20);
+        widget.hostControl(patch);
+        const QImage red = widget.renderFrame();
+        ASSERT_EQ(red.size(), QSize(40, 20));
+        EXPECT_EQ(red.pixel(30, 10), 0xFFFF0000U);
+
+        patch->paintOnly({0, 0, 20, 20}, gfx::rgb(0, 0, 255));
+        const QRgb right =
+            covers ? 0xFFFF0000U : gfx::pixelOf(patch->ambient().backColor) | 0xFF000000U;
+        for (const QImage& frame : {widget.renderFrame(), widget.grab().toImage()}) {
+            EXPECT_EQ(frame.pixel(5, 10), 0xFF0000FFU);
+            EXPECT_EQ(frame.pixel(30, 10), right);
+            EXPECT_EQ(frame.pixel(39, 19), right);
+        }
+    }
+}
+
+// Qt draws the canvas's own memory, at any density: a copy per paint would
+// cost a frame's worth of memory traffic.
+TEST(CanvasImage, IsTheBitmapsOwnPixelsAtAnyDensity) {
+    gfx::Bitmap bitmap(5, 3, gfx::toPixel(gfx::rgb(10, 20, 30)));
+    bitmap.setPixel(4, 2, gfx::toPixel(gfx::rgb(200, 100, 50)));
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QImage image = imageOverBitmap(bitmap, ratio);
+        EXPECT_EQ(image.constBits(), reinterpret_cast<const uchar*>(bitmap.data()));
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        EXPECT_EQ(image.devicePixelRatio(), ratio);
+        EXPECT_EQ(image.pixel(4, 2), qRgb(200, 100, 50));
+        EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+    }
+    gfx::Bitmap empty;
+    EXPECT_TRUE(imageOverBitmap(empty).isNull());
 }
 
 TEST_F(WidgetPainting, APropertyChangeRepaintsWithTheNewValue) {
