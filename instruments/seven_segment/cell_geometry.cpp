@@ -1,6 +1,8 @@
 #include "instruments/seven_segment/cell_geometry.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace brennix::instruments {
 namespace {
@@ -24,8 +26,15 @@ struct Proportions {
     std::int64_t ex, ey, mx, sw, h12, hy, body, lx, oy;
 };
 
+// A cell reaching the ends of int has vertices beyond them; they stay at
+// the end rather than wrap across the page.
+int saturated(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
 gfx::Point at(std::int64_t x, std::int64_t y) {
-    return {static_cast<int>(x), static_cast<int>(y)};
+    return {saturated(x), saturated(y)};
 }
 
 Hexagon horizontal(const Proportions& p, std::int64_t dy) {
@@ -47,22 +56,25 @@ Hexagon upperVertical(const Proportions& p, std::int64_t dx) {
 // About the cell's horizontal middle.
 Hexagon mirrored(const Proportions& p, Hexagon h) {
     for (auto& v : h) {
-        v.y = static_cast<int>(p.T + p.B - v.y);
+        v.y = saturated(p.T + p.B - v.y);
     }
     return h;
 }
 
 // The cell leans right by the width of its right quarter over its height.
-int slant(const Proportions& p, std::int64_t y) {
+// A vertex held at an end of int may lie past the cell; it leans as the
+// cell's nearest edge does.
+std::int64_t slant(const Proportions& p, std::int64_t y) {
     if (p.H == 0) {
         return 0;
     }
-    return static_cast<int>((p.B - y) * (p.W - p.body) / p.H);
+    y = std::clamp(y, std::min(p.T, p.B), std::max(p.T, p.B));
+    return (p.B - y) * (p.W - p.body) / p.H;
 }
 
 void lean(const Proportions& p, Hexagon& h) {
     for (auto& v : h) {
-        v.x += slant(p, v.y);
+        v.x = saturated(v.x + slant(p, v.y));
     }
 }
 
@@ -81,15 +93,15 @@ DigitCell digitCell(const gfx::Rect& cell, bool declined) {
                    {kMiddle, horizontal(p, step)},
                    {kBottom, horizontal(p, 2 * step)}}};
     const std::int64_t px = p.L + p.body + p.body / 4 - p.ex;
-    d.point = {static_cast<int>(px - p.sw), static_cast<int>(p.B - p.h12 - p.ey),
-               static_cast<int>(px), static_cast<int>(p.B - p.ey)};
+    d.point = {saturated(px - p.sw), saturated(p.B - p.h12 - p.ey), saturated(px),
+               saturated(p.B - p.ey)};
     if (declined) {
         for (auto& s : d.segments) {
             lean(p, s.shape);
         }
         // Each corner of the box moves with its own height, as a vertex does.
-        d.point.left += slant(p, d.point.top);
-        d.point.right += slant(p, d.point.bottom);
+        d.point.left = saturated(d.point.left + slant(p, d.point.top));
+        d.point.right = saturated(d.point.right + slant(p, d.point.bottom));
     }
     return d;
 }

@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include <limits>
+
 #include "instruments/seven_segment/cell_geometry.h"
 
 namespace brennix::instruments::testing {
@@ -93,6 +95,42 @@ TEST(DigitCellGeometry, AnEmptyCellCollapsesWithoutDividingByZero) {
         }
     }
     EXPECT_EQ(signCell({5, 5, 5, 5}, true).bar[0], (Point{5, 5}));
+}
+
+// A lean moves every vertex toward the cell's right side, however far the
+// cell reaches; near the ends of int a vertex stops there, never wraps.
+TEST(DigitCellGeometry, LeaningMovesEveryVertexTowardTheRightSideEvenAtTheEndsOfInt) {
+    constexpr int kMost = std::numeric_limits<int>::max();
+    constexpr int kLeast = std::numeric_limits<int>::min();
+    const int sides[] = {kLeast, kLeast + 16, kLeast + 999, -7, 0, 1000, kMost - 909, kMost};
+    const auto toward = [](const gfx::Rect& cell, int leaning, int upright) {
+        return cell.right >= cell.left ? leaning >= upright : leaning <= upright;
+    };
+    for (int left : sides) {
+        for (int right : sides) {
+            for (int top : sides) {
+                for (int bottom : sides) {
+                    const gfx::Rect cell{left, top, right, bottom};
+                    const DigitCell upright = digitCell(cell, false);
+                    const DigitCell leaning = digitCell(cell, true);
+                    const SignCell uprightSign = signCell(cell, false);
+                    const SignCell leaningSign = signCell(cell, true);
+                    bool ok = toward(cell, leaning.point.right, upright.point.right);
+                    for (std::size_t i = 0; i < upright.segments.size(); ++i) {
+                        for (std::size_t v = 0; v < upright.segments[i].shape.size(); ++v) {
+                            ok = ok && toward(cell, leaning.segments[i].shape[v].x,
+                                              upright.segments[i].shape[v].x);
+                        }
+                    }
+                    for (std::size_t v = 0; v < uprightSign.bar.size(); ++v) {
+                        ok = ok && toward(cell, leaningSign.bar[v].x, uprightSign.bar[v].x) &&
+                             toward(cell, leaningSign.middle[v].x, uprightSign.middle[v].x);
+                    }
+                    EXPECT_TRUE(ok) << left << ", " << top << ", " << right << ", " << bottom;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
