@@ -219,8 +219,8 @@ void reduce(std::int64_t& x, std::int64_t& y) {
 
 }  // namespace
 
-ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart,
-                Point radialEnd) {
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
+                ArcKind kind) {
     const std::vector<Point>& chain = outline.chain;
     if (chain.empty()) {
         return {};
@@ -239,6 +239,30 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     }
     reduce(sx, sy);
     reduce(ex, ey);
+    const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+    const std::int64_t w = std::int64_t{box.right} - box.left;
+    const std::int64_t h = std::int64_t{box.bottom} - box.top;
+    const bool arc = kind == ArcKind::Arc;
+    if (w <= 2 || h <= 2) {
+        if (arc && w == 1 && h % 2 == 1) {
+            return {0, 1};  // a single pixel on the centre: no arc at all
+        }
+        // On thin boxes whole quadrants collapse onto one pick; a pie on
+        // a box of odd height keeps its own picks.
+        if (w % 2 == 1 && (arc || h % 2 == 0)) {
+            if (sx < 0 && sy >= 0) {
+                sx = 0;  // (90, 180] starts as 12 o'clock does
+                sy = 1;
+            }
+            if (ex < 0 && ey < 0) {
+                ex = 0;  // (180, 270) ends as 6 o'clock does
+                ey = -1;
+            }
+        } else if (arc && w == 2 && h % 2 == 1 && (ex > 0 || (ex == 0 && ey < 0))) {
+            ex = 0;  // [270, 90) ends as 12 o'clock does
+            ey = 1;
+        }
+    }
     // The chain runs counter-clockwise from 3 o'clock. The arc starts on the
     // first pixel not before the start ray and stops on the last one not
     // after the end ray, a pixel exactly on a ray counting as after it in the
@@ -261,7 +285,6 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
         }
     }
     const std::size_t count = (e + n - s) % n;
-    const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
     if (count == 0 && sameDirection) {
         return {s, n + 1};
     }

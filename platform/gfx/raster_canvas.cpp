@@ -236,7 +236,7 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
     if (b.isEmpty() || !traceEllipse(b, outline_)) {
         return;
     }
-    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd);
+    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd, ArcKind::Pie);
     const Point centre = arcCentre(b);
     const std::size_t n = outline_.chain.size();
     scratch_.clear();
