@@ -245,8 +245,9 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     const bool arc = kind == ArcKind::Arc;
     const bool thin = w <= 2 || h <= 2;
     // Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360),
-    // 3 o'clock joining the last on a box two pixels wide and of odd height.
-    const bool zeroLast = w == 2 && h % 2 == 1;
+    // 3 o'clock joining the last on a box two pixels wide and of odd height
+    // above one.
+    const bool zeroLast = w == 2 && h % 2 == 1 && h > 1;
     auto quadrant = [zeroLast](std::int64_t x, std::int64_t y) {
         if (x < 0) {
             return y >= 0 ? 1 : 2;
@@ -306,7 +307,10 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
         if (qs == 3 && qe == 0 && e > s) {
             return {s, 1};
         }
-        if (count == 0 && qs == qe) {
+        // Ends in the last quadrant pick as 12 o'clock on a box two pixels
+        // wide and of odd height, so they also join a start in the first.
+        const bool endsJoin = w == 2 && h % 2 == 1 && qs == 0 && qe == 3;
+        if (count == 0 && (qs == qe || endsJoin)) {
             return {s, n + 1};
         }
     }
