@@ -244,18 +244,12 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     const std::int64_t h = std::int64_t{box.bottom} - box.top;
     const bool arc = kind == ArcKind::Arc;
     const bool thin = w <= 2 || h <= 2;
-    // Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360),
-    // 3 o'clock joining the last on a box two pixels wide and of odd height
-    // above one.
-    const bool zeroLast = w == 2 && h % 2 == 1 && h > 1;
-    auto quadrant = [zeroLast](std::int64_t x, std::int64_t y) {
+    // Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360).
+    auto quadrant = [](std::int64_t x, std::int64_t y) {
         if (x < 0) {
             return y >= 0 ? 1 : 2;
         }
-        if (y < 0 || (y == 0 && zeroLast)) {
-            return 3;
-        }
-        return 0;
+        return y < 0 ? 3 : 0;
     };
     const int qs = quadrant(sx, sy);
     const int qe = quadrant(ex, ey);
@@ -301,7 +295,8 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
         }
     }
     const std::size_t count = (e + n - s) % n;
-    if (arc && thin && (w <= 2 || w % 2 == 1)) {
+    const bool oddPieOfOneRow = !arc && w % 2 == 1 && h % 2 == 1;
+    if (thin && (w <= 2 || w % 2 == 1) && !oddPieOfOneRow) {
         // Picks that cross over each other from the last quadrant into the
         // first draw nothing; both in one quadrant and equal, the whole turn.
         if (qs == 3 && qe == 0 && e > s) {
