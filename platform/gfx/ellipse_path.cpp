@@ -219,8 +219,8 @@ void reduce(std::int64_t& x, std::int64_t& y) {
 
 }  // namespace
 
-ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart,
-                Point radialEnd) {
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
+                ArcKind kind) {
     const std::vector<Point>& chain = outline.chain;
     if (chain.empty()) {
         return {};
@@ -239,6 +239,40 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     }
     reduce(sx, sy);
     reduce(ex, ey);
+    const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+    const std::int64_t w = std::int64_t{box.right} - box.left;
+    const std::int64_t h = std::int64_t{box.bottom} - box.top;
+    const bool arc = kind == ArcKind::Arc;
+    const bool thin = w <= 2 || h <= 2;
+    // Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360).
+    auto quadrant = [](std::int64_t x, std::int64_t y) {
+        if (x < 0) {
+            return y >= 0 ? 1 : 2;
+        }
+        return y < 0 ? 3 : 0;
+    };
+    const int qs = quadrant(sx, sy);
+    const int qe = quadrant(ex, ey);
+    if (thin) {
+        if (arc && w == 1 && h % 2 == 1) {
+            return {0, 1};  // a single pixel on the centre: no arc at all
+        }
+        // On thin boxes whole quadrants collapse onto one pick; a pie on
+        // a box of odd height keeps its own picks.
+        if (w % 2 == 1 && (arc || h % 2 == 0)) {
+            if (sx < 0 && sy >= 0) {
+                sx = 0;  // (90, 180] starts as 12 o'clock does
+                sy = 1;
+            }
+            if (ex < 0 && ey < 0) {
+                ex = 0;  // (180, 270) ends as 6 o'clock does
+                ey = -1;
+            }
+        } else if (arc && w == 2 && h % 2 == 1 && (ex > 0 || (ex == 0 && ey < 0))) {
+            ex = 0;  // [270, 90) ends as 12 o'clock does
+            ey = 1;
+        }
+    }
     // The chain runs counter-clockwise from 3 o'clock. The arc starts on the
     // first pixel not before the start ray and stops on the last one not
     // after the end ray, a pixel exactly on a ray counting as after it in the
@@ -261,7 +295,20 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
         }
     }
     const std::size_t count = (e + n - s) % n;
-    const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+    const bool oddPieOfOneRow = !arc && w % 2 == 1 && h % 2 == 1;
+    if (thin && (w <= 2 || w % 2 == 1) && !oddPieOfOneRow) {
+        // Picks that cross over each other from the last quadrant into the
+        // first draw nothing; both in one quadrant and equal, the whole turn.
+        if (qs == 3 && qe == 0 && e > s) {
+            return {s, 1};
+        }
+        // Ends in the last quadrant pick as 12 o'clock on a box two pixels
+        // wide and of odd height, so they also join a start in the first.
+        const bool endsJoin = w == 2 && h % 2 == 1 && qs == 0 && qe == 3;
+        if (count == 0 && (qs == qe || endsJoin)) {
+            return {s, n + 1};
+        }
+    }
     if (count == 0 && sameDirection) {
         return {s, n + 1};
     }

@@ -49,7 +49,10 @@ struct ChainRun {
 
 // The run counter-clockwise from where the ray from the box centre through
 // radialStart meets the ellipse to where the one through radialEnd does.
-ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd);
+// Pies and arcs pick their ends alike except on boxes two pixels thin.
+enum class ArcKind { Arc, Pie };
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
+                ArcKind kind = ArcKind::Arc);
 
 // The integer centre arcs and pies radiate from.
 inline Point arcCentre(const Rect& box) {

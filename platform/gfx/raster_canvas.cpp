@@ -236,7 +236,11 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
     if (b.isEmpty() || !traceEllipse(b, outline_)) {
         return;
     }
-    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd);
+    // On a single pixel at the centre only a wide pen draws a pie.
+    if (b.width() == 1 && b.height() % 2 == 1 && !painter().isWide()) {
+        return;
+    }
+    const ChainRun run = arcRun(outline_, b, radialStart, radialEnd, ArcKind::Pie);
     const Point centre = arcCentre(b);
     const std::size_t n = outline_.chain.size();
     scratch_.clear();
