@@ -19,6 +19,10 @@
 #include <memory>
 
 #include "platform/com/control.h"
+#include "platform/gfx/bitmap.h"
+
+class QPainter;
+class QRegion;
 
 namespace brennix::qt {
 
@@ -65,6 +69,9 @@ class ControlWidget : public QWidget {
     QImage renderFrame();
     // Pixels of the control per logical pixel of the widget.
     qreal pixelRatio() const;
+    // Whether the last paint drew the control straight into the paint
+    // device's memory rather than into the canvas Qt then copies.
+    bool paintedInPlace() const { return paintedInPlace_; }
 
     QSize sizeHint() const override;
 
@@ -107,6 +114,7 @@ class ControlWidget : public QWidget {
     void proposeExtent();
     void applyRunTimeVisibility();
     QSize logicalSizeOf(gfx::Size himetric) const;
+    gfx::Bitmap devicePixels(QPainter& painter, const QRegion& region, gfx::Size size) const;
 
     std::unique_ptr<Site> site_;
     std::shared_ptr<com::Control> control_;
@@ -116,6 +124,7 @@ class ControlWidget : public QWidget {
     bool userMode_ = true;
     bool invisibleAtRunTime_ = false;
     bool negotiating_ = false;
+    bool paintedInPlace_ = false;
     int syncing_ = 0;
     // Set by name before there was a control (uic sets the controlId after
     // the numbers): handed to the control when it comes.
