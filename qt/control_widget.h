@@ -3,7 +3,8 @@
 // programmatic identifier ("TRENDWICK.ChartCtrl.1") or type-library alias
 // ("TRENDWICKLib.Chart"). The widget is the control's site: repaint
 // requests become updates, the control paints through the raster canvas
-// into an image Qt draws as it is, input is forwarded, window timers are Qt
+// into an image Qt draws as it is (or, when it can, straight into Qt's own
+// image of the window), input is forwarded, window timers are Qt
 // timers, messages are modal message boxes, extents are negotiated in
 // 0.01 mm and painting is in device pixels.
 //
