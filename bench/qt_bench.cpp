@@ -311,6 +311,8 @@ void chartHosted(benchmark::State& state) {
         // The stock Refresh: the control paints through the site at once.
         widget.control()->refresh();
     }
+    // Which way the frame reached Qt's image.
+    state.SetLabel(widget.paintedInPlace() ? "painted in place" : "copied");
 }
 
 BENCHMARK(rasterPolyline)->Name("polyline/raster")->Unit(benchmark::kMillisecond);

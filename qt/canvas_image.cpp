@@ -13,7 +13,7 @@ QImage imageOverBitmap(gfx::Bitmap& bitmap, qreal devicePixelRatio) {
         return {};
     }
     QImage image(reinterpret_cast<uchar*>(bitmap.data()), bitmap.width(), bitmap.height(),
-                 static_cast<qsizetype>(bitmap.width()) * 4, QImage::Format_RGB32);
+                 static_cast<qsizetype>(bitmap.stride()) * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

@@ -2,8 +2,11 @@
 
 #include <QDynamicPropertyChangeEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QTimerEvent>
+#include <QTransform>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -150,8 +153,9 @@ class ControlWidget::Site final : public com::Site {
     // The next paint draws the control again.
     void redrawOnNextPaint() { drawn_ = false; }
 
-    // Draws the control on the canvas, sized to the widget in device pixels.
-    gfx::RasterCanvas* paintFrame() {
+    // Sizes the canvas to the widget in device pixels; the control hears of
+    // its extent first.
+    gfx::Size prepareFrame() {
         // A hidden widget gets its resize event only when shown; the
         // control hears of its new extent before it paints.
         if (widget_.control_ != nullptr && !widget_.negotiating_ &&
@@ -166,10 +170,47 @@ class ControlWidget::Site final : public com::Site {
             canvas_ = std::make_unique<gfx::RasterCanvas>(size);
             drawn_ = false;
         }
+        return size;
+    }
+
+    // Draws the control on the canvas, sized to the widget in device pixels.
+    gfx::RasterCanvas* paintFrame() {
+        const gfx::Size size = prepareFrame();
         if (widget_.control_ == nullptr || size.cx <= 0 || size.cy <= 0 || drawn_) {
             return canvas_.get();
         }
         drawn_ = true;
+        drawControl(size);
+        return canvas_.get();
+    }
+
+    // Whether a paint may draw the control straight on the paint device: it
+    // has to draw again anyway, and the control draws its whole picture from
+    // its own state, so drawing it once more for another device (a grab, the
+    // canvas of a window surface) shows the same. A control that leaves
+    // pixels, or changes with every draw, is drawn once on the canvas.
+    bool mayPaintOver() const {
+        return widget_.control_ != nullptr && !drawn_ && widget_.control_->paintsEveryPixel();
+    }
+
+    // Draws the control straight over `pixels`, memory of the paint device,
+    // with the canvas and its state as ever: only the bitmap it draws on
+    // differs, and the canvas's own one is back when this returns. That one
+    // is then stale, so the next paint or window surface draws again.
+    void paintOver(gfx::Bitmap pixels) {
+        gfx::Bitmap& slot = canvas_->bitmap();
+        struct Restore {
+            gfx::Bitmap& slot;
+            gfx::Bitmap own;
+            ~Restore() { slot = std::move(own); }
+        } restore{slot, std::move(slot)};
+        const gfx::Size size = pixels.size();
+        slot = std::move(pixels);
+        drawControl(size);
+    }
+
+  private:
+    void drawControl(gfx::Size size) {
         // The container's background under whatever the control leaves; a
         // control that covers its bounds leaves nothing.
         if (!widget_.control_->paintsEveryPixel()) {
@@ -177,10 +218,8 @@ class ControlWidget::Site final : public com::Site {
         }
         PaintMessageScope messages(&widget_);
         widget_.control_->draw(*canvas_, {0, 0, size.cx, size.cy});
-        return canvas_.get();
     }
 
-  private:
     void stopTimer(std::uint32_t id) {
         auto it = timers_.find(id);
         if (it != timers_.end()) {
@@ -532,14 +571,77 @@ QImage ControlWidget::renderFrame() {
     return imageOverBitmap(site_->paintFrame()->bitmap()).copy();
 }
 
-void ControlWidget::paintEvent(QPaintEvent* /*event*/) {
+void ControlWidget::paintEvent(QPaintEvent* event) {
+    const gfx::Size size = site_->prepareFrame();
+    QPainter painter(this);
+    paintedInPlace_ = false;
+    if (site_->mayPaintOver()) {
+        gfx::Bitmap pixels = devicePixels(painter, event->region(), size);
+        if (!pixels.isEmpty()) {
+            site_->paintOver(std::move(pixels));
+            paintedInPlace_ = true;
+            return;
+        }
+    }
     gfx::RasterCanvas* canvas = site_->paintFrame();
     const QImage image = imageOverBitmap(canvas->bitmap(), pixelRatio());
     if (image.isNull()) {
         return;
     }
-    QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image);
+}
+
+// The widget's pixels in the paint device's own memory, when the canvas can
+// draw there as Qt would have drawn its image: a raster image of 32-bit
+// opaque-compatible pixels, one device pixel per canvas pixel, no scaling,
+// and the whole widget inside both the image and what this paint may touch.
+// Empty otherwise.
+gfx::Bitmap ControlWidget::devicePixels(QPainter& painter, const QRegion& region,
+                                        gfx::Size size) const {
+    if (size.cx <= 0 || size.cy <= 0 || pixelRatio() != 1 || size.cx != width() ||
+        size.cy != height()) {
+        return {};
+    }
+    QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+        return {};
+    }
+    QPaintDevice* device = engine->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        return {};
+    }
+    auto* image = static_cast<QImage*>(device);
+    // Both store a pixel as the canvas does, 0xAARRGGBB in a native word;
+    // the canvas's pixels are opaque, so premultiplying changes nothing.
+    const QImage::Format format = image->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+        image->depth() != 32 || image->devicePixelRatio() != 1 || !image->isDetached() ||
+        image->bytesPerLine() % static_cast<qsizetype>(sizeof(gfx::Pixel)) != 0) {
+        return {};
+    }
+    const QTransform transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxTranslate ||
+        transform.dx() != std::round(transform.dx()) ||
+        transform.dy() != std::round(transform.dy())) {
+        return {};
+    }
+    const QRect target(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()), size.cx,
+                       size.cy);
+    if (!image->rect().contains(target) || !QRegion(rect()).subtracted(region).isEmpty()) {
+        return {};
+    }
+    // Pixels outside the clip belong to other widgets.
+    const QRegion systemClip = engine->systemClip();
+    if (!systemClip.isEmpty() && !QRegion(target).subtracted(systemClip).isEmpty()) {
+        return {};
+    }
+    if (painter.hasClipping() &&
+        !QRegion(target).subtracted(transform.map(painter.clipRegion())).isEmpty()) {
+        return {};
+    }
+    auto* first = reinterpret_cast<gfx::Pixel*>(image->scanLine(target.top())) + target.left();
+    return gfx::Bitmap::borrow(first, size.cx, size.cy,
+                               image->bytesPerLine() / static_cast<qsizetype>(sizeof(gfx::Pixel)));
 }
 
 void ControlWidget::resizeEvent(QResizeEvent* event) {

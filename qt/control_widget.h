@@ -3,7 +3,8 @@
 // programmatic identifier ("TRENDWICK.ChartCtrl.1") or type-library alias
 // ("TRENDWICKLib.Chart"). The widget is the control's site: repaint
 // requests become updates, the control paints through the raster canvas
-// into an image Qt draws as it is, input is forwarded, window timers are Qt
+// into an image Qt draws as it is (or, when it can, straight into Qt's own
+// image of the window), input is forwarded, window timers are Qt
 // timers, messages are modal message boxes, extents are negotiated in
 // 0.01 mm and painting is in device pixels.
 //
@@ -19,6 +20,10 @@
 #include <memory>
 
 #include "platform/com/control.h"
+#include "platform/gfx/bitmap.h"
+
+class QPainter;
+class QRegion;
 
 namespace brennix::qt {
 
@@ -65,6 +70,9 @@ class ControlWidget : public QWidget {
     QImage renderFrame();
     // Pixels of the control per logical pixel of the widget.
     qreal pixelRatio() const;
+    // Whether the last paint drew the control straight into the paint
+    // device's memory rather than into the canvas Qt then copies.
+    bool paintedInPlace() const { return paintedInPlace_; }
 
     QSize sizeHint() const override;
 
@@ -107,6 +115,7 @@ class ControlWidget : public QWidget {
     void proposeExtent();
     void applyRunTimeVisibility();
     QSize logicalSizeOf(gfx::Size himetric) const;
+    gfx::Bitmap devicePixels(QPainter& painter, const QRegion& region, gfx::Size size) const;
 
     std::unique_ptr<Site> site_;
     std::shared_ptr<com::Control> control_;
@@ -116,6 +125,7 @@ class ControlWidget : public QWidget {
     bool userMode_ = true;
     bool invisibleAtRunTime_ = false;
     bool negotiating_ = false;
+    bool paintedInPlace_ = false;
     int syncing_ = 0;
     // Set by name before there was a control (uic sets the controlId after
     // the numbers): handed to the control when it comes.

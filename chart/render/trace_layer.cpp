@@ -392,8 +392,8 @@ void TraceLayer::compose() {
     paintSkyline();
     gfx::Bitmap& from = scratch_.bitmap();
     gfx::Bitmap& to = target_.bitmap();
-    const auto fromStride = static_cast<std::ptrdiff_t>(from.width());
-    const auto toStride = static_cast<std::ptrdiff_t>(to.width());
+    const std::ptrdiff_t fromStride = from.stride();
+    const std::ptrdiff_t toStride = to.stride();
     for (int x = drawnLeft_; x <= drawnRight_; ++x) {
         const auto i = static_cast<std::size_t>(x);
         const int top = drawnTop_[i];

@@ -11,7 +11,10 @@ namespace brennix::gfx {
 class RasterTarget {
   public:
     explicit RasterTarget(Bitmap& bitmap)
-        : pixels_(bitmap.data()), width_(bitmap.width()), height_(bitmap.height()) {}
+        : pixels_(bitmap.data()),
+          stride_(bitmap.stride()),
+          width_(bitmap.width()),
+          height_(bitmap.height()) {}
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -19,7 +22,7 @@ class RasterTarget {
 
     // Caller guarantees (x, y) is inside.
     void putUnchecked(int x, int y, Pixel p) {
-        pixels_[static_cast<std::ptrdiff_t>(y) * width_ + x] = p;
+        pixels_[static_cast<std::ptrdiff_t>(y) * stride_ + x] = p;
     }
     void put(int x, int y, Pixel p) {
         if (static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
@@ -35,7 +38,7 @@ class RasterTarget {
         x0 = std::max(x0, 0);
         x1 = std::min(x1, width_);
         if (x0 < x1) {
-            Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(y) * width_;
+            Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(y) * stride_;
             std::fill(row + x0, row + x1, p);
         }
     }
@@ -51,8 +54,8 @@ class RasterTarget {
         if (n <= 0) {
             return;
         }
-        Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(c.top) * width_ + c.left;
-        for (int y = c.top; y < c.bottom; ++y, row += width_) {
+        Pixel* row = pixels_ + static_cast<std::ptrdiff_t>(c.top) * stride_ + c.left;
+        for (int y = c.top; y < c.bottom; ++y, row += stride_) {
             // Columns a few pixels wide (cursors, wide pens going down) are
             // cheaper written in place than handed to a fill per row.
             if (n <= 4) {
@@ -67,6 +70,7 @@ class RasterTarget {
 
   private:
     Pixel* pixels_;
+    std::ptrdiff_t stride_;
     int width_;
     int height_;
 };

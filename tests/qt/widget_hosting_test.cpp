@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <QBackingStore>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -126,6 +128,80 @@ TEST_F(WidgetPainting, TheBackgroundIsClearedUnlessTheControlPaintsEveryPixel) {
             EXPECT_EQ(frame.pixel(39, 19), right);
         }
     }
+}
+
+// A frame drawn straight into a 32-bit image is the frame Qt would have
+// copied from the canvas, and nothing beside the widget's place changes.
+// Other devices, formats and scaled painters take the copy, with the same
+// pixels.
+TEST_F(WidgetPainting, PaintingInPlaceGivesTheCopiedFramesPixelsAndKeepsToTheWidget) {
+    ControlWidget widget(kChartProgId);
+    ASSERT_NE(widget.control(), nullptr);
+    widget.resize(120, 90);
+    feedChart(*widget.control());
+    const QImage copied = widget.renderFrame();
+    ASSERT_EQ(copied.size(), QSize(120, 90));
+    const QRect place(7, 5, 120, 90);
+    constexpr QRgb kSentinel = 0xFF010203U;
+
+    struct Case {
+        const char* name;
+        QImage::Format format;
+        qreal scale;
+        bool inPlace;
+    };
+    for (const Case& c : {Case{"rgb32", QImage::Format_RGB32, 1, true},
+                          Case{"premultiplied", QImage::Format_ARGB32_Premultiplied, 1, true},
+                          Case{"24-bit", QImage::Format_RGB888, 1, false},
+                          Case{"straight alpha", QImage::Format_ARGB32, 1, false},
+                          Case{"scaled", QImage::Format_RGB32, 2, false}}) {
+        SCOPED_TRACE(c.name);
+        QImage device(300, 240, c.format);
+        device.fill(kSentinel);
+        widget.control()->invalidate();
+        {
+            QPainter painter(&device);
+            painter.scale(c.scale, c.scale);
+            widget.render(&painter, place.topLeft());
+        }
+        EXPECT_EQ(widget.paintedInPlace(), c.inPlace);
+        const QImage rgb = device.convertToFormat(QImage::Format_RGB32);
+        const QRect shown(place.topLeft() * c.scale, place.size() * c.scale);
+        int outside = 0;
+        for (int y = 0; y < rgb.height(); ++y) {
+            for (int x = 0; x < rgb.width(); ++x) {
+                outside += !shown.contains(x, y) && rgb.pixel(x, y) != kSentinel ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(outside, 0);
+        if (c.scale == 1) {
+            EXPECT_EQ(rgb.copy(place), copied);
+        }
+    }
+
+    // Shown in a window at an offset, the window's own image gets the frame.
+    QWidget window;
+    window.resize(200, 150);
+    auto* hosted = new ControlWidget(kChartProgId, &window);
+    ASSERT_NE(hosted->control(), nullptr);
+    hosted->setGeometry(place);
+    feedChart(*hosted->control());
+    window.show();
+    QCoreApplication::processEvents();
+    hosted->control()->refresh();
+    auto* backing = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+    ASSERT_NE(backing, nullptr);
+    if (backing->devicePixelRatio() == 1 &&
+        (backing->format() == QImage::Format_RGB32 ||
+         backing->format() == QImage::Format_ARGB32_Premultiplied)) {
+        EXPECT_TRUE(hosted->paintedInPlace());
+    }
+    EXPECT_EQ(backing->copy(place).convertToFormat(QImage::Format_RGB32), copied);
+    // A partial repaint may not write beyond what Qt asked for: it takes the copy.
+    hosted->control()->invalidate(gfx::Rect{0, 0, 10, 10});
+    hosted->repaint(0, 0, 10, 10);
+    EXPECT_FALSE(hosted->paintedInPlace());
+    EXPECT_EQ(backing->copy(place).convertToFormat(QImage::Format_RGB32), copied);
 }
 
 // Qt draws the canvas's own memory, at any density: a copy per paint would
