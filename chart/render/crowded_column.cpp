@@ -82,7 +82,9 @@ class StampMaker {
     StampMaker(gfx::Canvas& target, const PlotStyle& style, const YScale& scale, int margin)
         : margin_(margin),
           scratch_({2 * margin + 1, target.size().cy}),
-          painter_(scratch_, {margin, scale.top(), margin + 1, scale.bottom()}, style, scale) {
+          painter_(scratch_, {margin, scale.top(), margin + 1, scale.bottom()}, style, scale),
+          direct_(style.Interp == IP_Direct),
+          linePixel_(gfx::pixelOf(linePen(style).color)) {
         scratch_.bitmap() = gfx::Bitmap(2 * margin + 1, target.size().cy, kUntouched);
         // Dashes paint their gaps in the background, so it must be the target's.
         const gfx::ColorRef background = target.setBackgroundColor(0);
@@ -97,6 +99,19 @@ class StampMaker {
     // the column it is drawn at.
     std::vector<Run> stamp(TracePainter::Part part, std::int64_t fromRow, int y, int lo, int hi,
                            int reach) {
+        if (part == TracePainter::Part::Line && direct_) {
+            // A line the surface says paints rows of its own column is those
+            // rows in the pen's colour.
+            if (const std::optional<RowRun> rows =
+                    painter_.rowsOfLine(static_cast<int>(fromRow), y)) {
+                const int first = std::max({rows->first, lo - reach, 0});
+                const int last = std::min({rows->last, hi + reach, height() - 1});
+                if (first > last) {
+                    return {};
+                }
+                return {{margin_, first, last, linePixel_}};
+            }
+        }
         painter_.drawPart(part, margin_, fromRow, margin_, y);
         painter_.flush();
         return capture(lo, hi, reach);
@@ -147,6 +162,8 @@ class StampMaker {
     int margin_;
     gfx::RasterCanvas scratch_;
     TracePainter painter_;
+    bool direct_;
+    gfx::Pixel linePixel_;
 };
 
 std::int64_t key(std::int64_t a, std::int64_t b) {
@@ -221,17 +238,10 @@ std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gf
     column->width_ = maker.width();
     column->mapReach();
     column->listCovers(maker.width());
+    // The pixels of contested columns that the ring (and the cursor) reach.
     for (int withCursor = 0; withCursor < 2; ++withCursor) {
-        column->claims_->reset();
-        std::int64_t& reach = column->reach_[withCursor];
-        for (const CellStamps& cell : column->cells_) {
-            for (std::int32_t stamp : {cell.fill, cell.line, cell.marker}) {
-                reach += column->claim(stamp, 0, nullptr, withCursor);
-            }
-        }
-        if (withCursor == 1) {
-            reach += column->claim(column->cursor_, 0, nullptr, withCursor);
-        }
+        column->reach_[withCursor] =
+            static_cast<std::int64_t>(column->reachPixels_[withCursor].size());
     }
     return column;
 }
@@ -302,9 +312,13 @@ CrowdedColumn::Front& CrowdedColumn::front(int withCursor) {
             }
         }
     }
+    f.firstColumn = width_;
     for (const std::int32_t id : reachPixels_[withCursor]) {
         if (shows(id / height_, id % height_)) {
             f.pixels.push_back(id);
+            f.firstColumn = std::min(f.firstColumn, id / height_);
+            f.lastColumn = std::max(f.lastColumn, id / height_);
+            f.lastRow = std::max(f.lastRow, id % height_);
         }
     }
     f.coverStart.resize(static_cast<std::size_t>(height_));
@@ -368,14 +382,15 @@ bool CrowdedColumn::frontTable(Front& f, int withCursor, std::int64_t cursorCell
         if (draws.empty()) {
             continue;
         }
-        std::uint8_t* row = f.table.data() + j * static_cast<std::size_t>(length);
+        std::uint8_t* entry = f.table.data() + j;
+        const std::size_t step = f.pixels.size();
         std::uint8_t colour = draws.back().colour;
         std::size_t next = 0;
-        for (std::int64_t cell = 0; cell < length; ++cell) {
+        for (std::int64_t cell = 0; cell < length; ++cell, entry += step) {
             while (next < draws.size() && draws[next].order < 4 * cell) {
                 colour = draws[next++].colour;
             }
-            row[cell] = colour;
+            *entry = colour;
         }
     }
     return true;
@@ -553,16 +568,37 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
         Front& f = front(withCursor);
         const std::int64_t cursorCell = cursorBefore ? (firstCell + *cursorBefore) % length : -1;
         if (frontTable(f, withCursor, cursorCell)) {
-            gfx::RasterTarget t(raster->bitmap());
+            gfx::Bitmap& bitmap = raster->bitmap();
+            gfx::RasterTarget t(bitmap);
             const int dx = x - origin_;
             for (const Run& run : f.settled) {
                 t.fill({dx + run.column, run.first, dx + run.column + 1, run.last + 1}, run.pixel);
             }
-            const std::uint8_t* colours = f.table.data() + firstCell;
-            for (std::size_t j = 0; j < f.pixels.size(); ++j, colours += length) {
-                if (*colours != 0) {
+            const std::size_t count = f.pixels.size();
+            const std::uint8_t* colours =
+                f.table.data() + static_cast<std::size_t>(firstCell) * count;
+            if (dx + f.firstColumn >= 0 && dx + f.lastColumn < bitmap.width() &&
+                f.lastRow < bitmap.height()) {
+                if (f.stride != bitmap.stride()) {
+                    f.stride = bitmap.stride();
+                    f.offsets.resize(count);
+                    for (std::size_t j = 0; j < count; ++j) {
+                        const std::int32_t id = f.pixels[j];
+                        f.offsets[j] = (id % height_) * f.stride + id / height_ - f.firstColumn;
+                    }
+                }
+                gfx::Pixel* origin = bitmap.data() + dx + f.firstColumn;
+                for (std::size_t j = 0; j < count; ++j) {
+                    if (colours[j] != 0) {
+                        origin[f.offsets[j]] = palette_[colours[j]];
+                    }
+                }
+                return;
+            }
+            for (std::size_t j = 0; j < count; ++j) {
+                if (colours[j] != 0) {
                     const std::int32_t id = f.pixels[j];
-                    t.put(dx + id / height_, id % height_, palette_[*colours]);
+                    t.put(dx + id / height_, id % height_, palette_[colours[j]]);
                 }
             }
             return;

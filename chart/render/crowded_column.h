@@ -114,8 +114,17 @@ class CrowdedColumn {
         // Per row, the first scratch column from which every column is
         // painted over by this paint or the next ones.
         std::vector<int> coverStart;
-        std::vector<std::uint8_t> table;  // pixels x cells, palette indices
-        std::int64_t tableCursor = -2;    // the cursor's cell the table is for
+        // Palette indices by first cell, each cell's pixels side by side, so
+        // that a paint reads one short stretch.
+        std::vector<std::uint8_t> table;
+        std::int64_t tableCursor = -2;  // the cursor's cell the table is for
+        // The pixels' places in a target of rows `stride` apart, from the
+        // first column they reach; the columns and rows they span.
+        std::vector<std::ptrdiff_t> offsets;
+        std::ptrdiff_t stride = -1;
+        int firstColumn = 0;
+        int lastColumn = -1;
+        int lastRow = -1;
     };
     std::span<const Cover> coversOf(std::int32_t id) const {
         const auto i = static_cast<std::size_t>(id);

@@ -342,6 +342,16 @@ void TraceLayer::column(int x, int r0, int r1, bool belowPoints) {
         for (int n = to - from + 1; n > 0; --n, p += stride) {
             *p = 0;
         }
+        // Wiped rows at an end of what was drawn need no more wiping or
+        // composing.
+        if (from <= drawnTop_[i] && to >= drawnBottom_[i]) {
+            drawnTop_[i] = kNoTop;
+            drawnBottom_[i] = kNoBottom;
+        } else if (from <= drawnTop_[i]) {
+            drawnTop_[i] = to + 1;
+        } else if (to >= drawnBottom_[i]) {
+            drawnBottom_[i] = from - 1;
+        }
     }
     if (belowPoints) {
         top_[i] = std::min(top_[i], r0);
