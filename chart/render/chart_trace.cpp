@@ -44,6 +44,7 @@ class TraceWalk {
                 walkByColumns(run);
             }
         }
+        settleCrowded();
         flushWash();
         painter_.flush();
     }
@@ -60,6 +61,7 @@ class TraceWalk {
     }
 
     void draw(const TraceRun& run, std::int64_t s, int x) {
+        settleCrowded();
         flushWash();
         if (run.previousPage && s == run.firstPosition && trace_.bridgeCell) {
             // The old page starts from its own neighbour, not from the new page.
@@ -184,6 +186,7 @@ class TraceWalk {
     // cursor, the ones after it.
     void summariseColumn(const TraceRun& run, std::int64_t s, int x, std::int64_t keepFrom,
                          std::int64_t columnEnd) {
+        settleCrowded();
         const std::optional<std::int64_t> cursorAt = trace_.cursor.firstIn(keepFrom, columnEnd);
         if (!cursorAt) {
             draw(run, s, x);
@@ -240,6 +243,7 @@ class TraceWalk {
         if (!wash_) {
             return;
         }
+        settleCrowded();
         painter_.flush();
         canvas_.fillRect(wash_->area, kCursorPen.color);
         painter_.columnRows(wash_->lastColumn, wash_->after);
@@ -303,6 +307,13 @@ class TraceWalk {
             crowded_ = CrowdedColumn::make(canvas_, band_, style_, painter_.scale(), values);
         }
         return crowded_->get();
+    }
+
+    // Crowded paints held back are made before anything else is drawn.
+    void settleCrowded() {
+        if (crowded_ && *crowded_) {
+            (*crowded_)->flush();
+        }
     }
 
     ColumnCover& coverFor(std::int32_t pivot) {

@@ -567,43 +567,23 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
     if (shadowed && raster != nullptr) {
         Front& f = front(withCursor);
         const std::int64_t cursorCell = cursorBefore ? (firstCell + *cursorBefore) % length : -1;
+        // Held paints read the table, so it must not change under them.
+        if (!heldCells_.empty() &&
+            (heldOn_ != raster || heldWith_ != withCursor || f.tableCursor != cursorCell ||
+             x != heldX_ + static_cast<int>(heldCells_.size()))) {
+            flush();
+        }
         if (frontTable(f, withCursor, cursorCell)) {
-            gfx::Bitmap& bitmap = raster->bitmap();
-            gfx::RasterTarget t(bitmap);
-            const int dx = x - origin_;
-            for (const Run& run : f.settled) {
-                t.fill({dx + run.column, run.first, dx + run.column + 1, run.last + 1}, run.pixel);
+            if (heldCells_.empty()) {
+                heldOn_ = raster;
+                heldWith_ = withCursor;
+                heldX_ = x;
             }
-            const std::size_t count = f.pixels.size();
-            const std::uint8_t* colours =
-                f.table.data() + static_cast<std::size_t>(firstCell) * count;
-            if (dx + f.firstColumn >= 0 && dx + f.lastColumn < bitmap.width() &&
-                f.lastRow < bitmap.height()) {
-                if (f.stride != bitmap.stride()) {
-                    f.stride = bitmap.stride();
-                    f.offsets.resize(count);
-                    for (std::size_t j = 0; j < count; ++j) {
-                        const std::int32_t id = f.pixels[j];
-                        f.offsets[j] = (id % height_) * f.stride + id / height_ - f.firstColumn;
-                    }
-                }
-                gfx::Pixel* origin = bitmap.data() + dx + f.firstColumn;
-                for (std::size_t j = 0; j < count; ++j) {
-                    if (colours[j] != 0) {
-                        origin[f.offsets[j]] = palette_[colours[j]];
-                    }
-                }
-                return;
-            }
-            for (std::size_t j = 0; j < count; ++j) {
-                if (colours[j] != 0) {
-                    const std::int32_t id = f.pixels[j];
-                    t.put(dx + id / height_, id % height_, palette_[colours[j]]);
-                }
-            }
+            heldCells_.push_back(firstCell);
             return;
         }
     }
+    flush();
     for (const Run& run : settled_[withCursor]) {
         const int cx = x + run.column - origin_;
         canvas.fillRect({cx, run.first, cx + 1, run.last + 1}, gfx::toColorRef(run.pixel));
@@ -681,6 +661,76 @@ void CrowdedColumn::paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
         }
     }
     flush();
+}
+
+}  // namespace brennix::chart
+
+namespace brennix::chart {
+
+void CrowdedColumn::flush() {
+    if (heldCells_.empty()) {
+        return;
+    }
+    Front& f = fronts_[heldWith_];
+    gfx::Bitmap& bitmap = heldOn_->bitmap();
+    gfx::RasterTarget t(bitmap);
+    const int columns = static_cast<int>(heldCells_.size());
+    const std::size_t count = f.pixels.size();
+    const bool inside = heldX_ - origin_ + f.firstColumn >= 0 &&
+                        heldX_ + columns - 1 - origin_ + f.lastColumn < bitmap.width() &&
+                        f.lastRow < bitmap.height();
+    if (inside && f.stride != bitmap.stride()) {
+        f.stride = bitmap.stride();
+        f.offsets.resize(count);
+        for (std::size_t j = 0; j < count; ++j) {
+            const std::int32_t id = f.pixels[j];
+            f.offsets[j] = (id % height_) * f.stride + id / height_ - f.firstColumn;
+        }
+    }
+    // Made one after another, a column's paint covers the ones before it:
+    // where two reach one pixel, the later one does so from a scratch
+    // column further left. So the scratch columns go from right to left,
+    // each painted for every column held; pixels are ordered by column.
+    std::size_t end = count;
+    for (int column = width_ - 1; column >= 0; --column) {
+        for (const Run& run : f.settled) {
+            if (run.column != column) {
+                continue;
+            }
+            const int left = heldX_ + column - origin_;
+            for (int row = run.first; row <= run.last; ++row) {
+                t.span(row, left, left + columns, run.pixel);
+            }
+        }
+        std::size_t begin = end;
+        while (begin > 0 && f.pixels[begin - 1] / height_ >= column) {
+            --begin;
+        }
+        for (int i = 0; i < columns && begin < end; ++i) {
+            const int dx = heldX_ + i - origin_;
+            const std::uint8_t* colours =
+                f.table.data() +
+                static_cast<std::size_t>(heldCells_[static_cast<std::size_t>(i)]) * count;
+            if (inside) {
+                gfx::Pixel* origin = bitmap.data() + dx + f.firstColumn;
+                for (std::size_t j = begin; j < end; ++j) {
+                    if (colours[j] != 0) {
+                        origin[f.offsets[j]] = palette_[colours[j]];
+                    }
+                }
+            } else {
+                for (std::size_t j = begin; j < end; ++j) {
+                    if (colours[j] != 0) {
+                        const std::int32_t id = f.pixels[j];
+                        t.put(dx + id / height_, id % height_, palette_[colours[j]]);
+                    }
+                }
+            }
+        }
+        end = begin;
+    }
+    heldCells_.clear();
+    heldOn_ = nullptr;
 }
 
 }  // namespace brennix::chart

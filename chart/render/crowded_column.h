@@ -22,6 +22,7 @@
 #include "chart/render/y_scale.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/raster_canvas.h"
 
 namespace brennix::chart {
 
@@ -41,8 +42,12 @@ class CrowdedColumn {
     // sweep cursor drawn before the point cursorBefore cells on, if any.
     // Shadowed: the shadow() columns right of x are painted by this ring
     // next, so the pixels they paint over may be left out.
+    // A shadowed paint may be held back and made with the ones of the next
+    // columns; flush() makes those held, and must come
+    // before anything else is drawn on the canvas.
     void paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
                std::optional<std::int64_t> cursorBefore = std::nullopt, bool shadowed = false);
+    void flush();
 
     // How many columns a column's pixels reach to the right of the leftmost.
     int shadow() const { return width_ - 1; }
@@ -147,6 +152,11 @@ class CrowdedColumn {
     std::vector<std::uint8_t> reached_;  // per scratch pixel: 1 drawn, 2 the cursor only
     std::vector<gfx::Pixel> palette_;    // index 0: nothing
     Front fronts_[2];
+    // Shadowed paints held back: columns heldX_ on, by first cell.
+    gfx::RasterCanvas* heldOn_ = nullptr;
+    int heldWith_ = 0;  // whether they have the cursor
+    int heldX_ = 0;
+    std::vector<std::int32_t> heldCells_;
 };
 
 }  // namespace brennix::chart
