@@ -348,49 +348,77 @@ bool CrowdedColumn::frontTable(Front& f, int withCursor, std::int64_t cursorCell
         return true;
     }
     f.tableCursor = cursorCell;
-    f.table.assign(f.pixels.size() * static_cast<std::size_t>(length), 0);
+    const std::size_t count = f.pixels.size();
     const auto index = [&](gfx::Pixel p) {
         return static_cast<std::uint8_t>(std::find(palette_.begin(), palette_.end(), p) -
                                          palette_.begin());
     };
     // Draws in ring order, 4 x cell + 1 + part, the cursor at 4 x its cell:
     // a column from cell s ends in the last draw before 4 x s, round the ring.
-    struct Draw {
-        std::int64_t order;
-        std::uint8_t colour;
-    };
-    std::vector<Draw> draws;
-    std::vector<std::int32_t> start;
-    std::vector<Cover> list;
-    layCovers(f.pixels, start, list);
-    for (std::size_t j = 0; j < f.pixels.size(); ++j) {
-        const std::int32_t id = f.pixels[j];
-        draws.clear();
-        for (std::int32_t k = start[j]; k < start[j + 1]; ++k) {
-            const Cover& cover = list[static_cast<std::size_t>(k)];
-            const std::int64_t cell = cover.ordinal / 3;
-            draws.push_back({4 * cell + 1 + cover.ordinal % 3, index(cover.pixel)});
-        }
-        const gfx::Pixel cursor = cursorPixels_[static_cast<std::size_t>(id)];
-        if (withCursor == 1 && cursor != 0 && cursorCell >= 0) {
-            const Draw d{4 * cursorCell, index(cursor)};
-            draws.insert(
-                std::lower_bound(draws.begin(), draws.end(), d,
-                                 [](const Draw& a, const Draw& b) { return a.order < b.order; }),
-                d);
-        }
-        if (draws.empty()) {
-            continue;
-        }
-        std::uint8_t* entry = f.table.data() + j;
-        const std::size_t step = f.pixels.size();
-        std::uint8_t colour = draws.back().colour;
-        std::size_t next = 0;
-        for (std::int64_t cell = 0; cell < length; ++cell, entry += step) {
-            while (next < draws.size() && draws[next].order < 4 * cell) {
-                colour = draws[next++].colour;
+    // A draw in cell c is the latest for the columns from cell c + 1 on, so
+    // the draws are listed by the cell after theirs, in ring order.
+    if (f.changeStart.empty()) {
+        std::vector<std::int32_t> start;
+        std::vector<Cover> list;
+        layCovers(f.pixels, start, list);
+        f.lastOrder.assign(count, -1);
+        f.lastColour.assign(count, 0);
+        f.changeStart.assign(static_cast<std::size_t>(length) + 2, 0);
+        for (std::size_t j = 0; j < count; ++j) {
+            for (std::int32_t k = start[j]; k < start[j + 1]; ++k) {
+                const Cover& cover = list[static_cast<std::size_t>(k)];
+                ++f.changeStart[static_cast<std::size_t>(cover.ordinal / 3 + 2)];
             }
-            *entry = colour;
+        }
+        for (std::size_t c = 1; c < f.changeStart.size(); ++c) {
+            f.changeStart[c] += f.changeStart[c - 1];
+        }
+        f.changes.resize(static_cast<std::size_t>(f.changeStart.back()));
+        std::vector<std::int32_t> next(f.changeStart.begin(), f.changeStart.end());
+        // Pixels in turn, each one's covers in ring order: within a cell's
+        // list every pixel's draws keep their order.
+        for (std::size_t j = 0; j < count; ++j) {
+            for (std::int32_t k = start[j]; k < start[j + 1]; ++k) {
+                const Cover& cover = list[static_cast<std::size_t>(k)];
+                const std::uint8_t colour = index(cover.pixel);
+                const auto after = static_cast<std::size_t>(cover.ordinal / 3 + 1);
+                f.changes[static_cast<std::size_t>(next[after]++)] = {static_cast<std::int32_t>(j),
+                                                                      colour};
+                const std::int64_t order = 4 * (cover.ordinal / 3) + 1 + cover.ordinal % 3;
+                if (order > f.lastOrder[j]) {
+                    f.lastOrder[j] = order;
+                    f.lastColour[j] = colour;
+                }
+            }
+        }
+    }
+    f.table.resize(count * static_cast<std::size_t>(length));
+    const bool cursor = withCursor == 1 && cursorCell >= 0;
+    const auto cursorAt = [&](std::size_t j) -> std::uint8_t {
+        const gfx::Pixel p = cursorPixels_[static_cast<std::size_t>(f.pixels[j])];
+        return cursor && p != 0 ? index(p) : 0;
+    };
+    // The first cell's column ends in the ring's last draw.
+    std::uint8_t* row = f.table.data();
+    for (std::size_t j = 0; j < count; ++j) {
+        const std::uint8_t c = cursorAt(j);
+        row[j] = c != 0 && 4 * cursorCell > f.lastOrder[j] ? c : f.lastColour[j];
+    }
+    for (std::int64_t cell = 1; cell < length; ++cell) {
+        std::uint8_t* const previous = row;
+        row += count;
+        std::copy(previous, previous + count, row);
+        if (cursor && cell == cursorCell + 1) {
+            for (std::size_t j = 0; j < count; ++j) {
+                if (const std::uint8_t c = cursorAt(j); c != 0) {
+                    row[j] = c;
+                }
+            }
+        }
+        const auto from = static_cast<std::size_t>(f.changeStart[static_cast<std::size_t>(cell)]);
+        const auto to = static_cast<std::size_t>(f.changeStart[static_cast<std::size_t>(cell) + 1]);
+        for (std::size_t k = from; k < to; ++k) {
+            row[static_cast<std::size_t>(f.changes[k].pixel)] = f.changes[k].colour;
         }
     }
     return true;

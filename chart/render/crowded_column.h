@@ -123,6 +123,17 @@ class CrowdedColumn {
         // that a paint reads one short stretch.
         std::vector<std::uint8_t> table;
         std::int64_t tableCursor = -2;  // the cursor's cell the table is for
+        // The draws covering the pixels, listed by the cell from which on
+        // they are the latest (changes[changeStart[c] .. changeStart[c + 1])
+        // for cell c); per pixel the ring's last draw and its colour.
+        struct Change {
+            std::int32_t pixel;
+            std::uint8_t colour;
+        };
+        std::vector<std::int32_t> changeStart;
+        std::vector<Change> changes;
+        std::vector<std::int64_t> lastOrder;
+        std::vector<std::uint8_t> lastColour;
         // The pixels' places in a target of rows `stride` apart, from the
         // first column they reach; the columns and rows they span.
         std::vector<std::ptrdiff_t> offsets;
