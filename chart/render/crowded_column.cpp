@@ -1,6 +1,7 @@
 #include "chart/render/crowded_column.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 
 #include "chart/render/chart_trace.h"
@@ -83,8 +84,11 @@ class StampMaker {
         : margin_(margin),
           scratch_({2 * margin + 1, target.size().cy}),
           painter_(scratch_, {margin, scale.top(), margin + 1, scale.bottom()}, style, scale),
+          scale_(scale),
           direct_(style.Interp == IP_Direct),
-          linePixel_(gfx::pixelOf(linePen(style).color)) {
+          linePixel_(gfx::pixelOf(linePen(style).color)),
+          fillPen_{gfx::PenStyle::Solid, 1, style.FillColor},
+          fillBase_(scale.fillBase(style.FillBase)) {
         scratch_.bitmap() = gfx::Bitmap(2 * margin + 1, target.size().cy, kUntouched);
         // Dashes paint their gaps in the background, so it must be the target's.
         const gfx::ColorRef background = target.setBackgroundColor(0);
@@ -112,9 +116,62 @@ class StampMaker {
                 return {{margin_, first, last, linePixel_}};
             }
         }
+        if (part == TracePainter::Part::Fill) {
+            if (std::optional<std::vector<Run>> runs = columnFill(fromRow, y, lo, hi)) {
+                return *std::move(runs);
+            }
+        }
         painter_.drawPart(part, margin_, fromRow, margin_, y);
         painter_.flush();
         return capture(lo, hi, reach);
+    }
+
+    // A fill towards a point in its own column has no inside: its pixels
+    // are its sides', each the rows the surface says a line along it paints.
+    // Nothing where the surface cannot tell.
+    std::optional<std::vector<Run>> columnFill(std::int64_t fromRow, int y, int lo, int hi) {
+        const std::array<gfx::Point, 4> corners{{{margin_, scale_.clampRow(fromRow)},
+                                                 {margin_, y},
+                                                 {margin_, fillBase_},
+                                                 {margin_, fillBase_}}};
+        std::array<RowRun, 4> sides{};
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const std::optional<gfx::Rect> area =
+                scratch_.lineArea(fillPen_, corners[i], corners[(i + 1) % corners.size()]);
+            if (!area) {
+                return std::nullopt;
+            }
+            if (area->isEmpty()) {
+                continue;
+            }
+            if (area->left != margin_ || area->right != margin_ + 1) {
+                return std::nullopt;
+            }
+            sides[count++] = {area->top, area->bottom - 1};
+        }
+        for (std::size_t i = 1; i < count; ++i) {
+            for (std::size_t j = i; j > 0 && sides[j - 1].first > sides[j].first; --j) {
+                std::swap(sides[j - 1], sides[j]);
+            }
+        }
+        const gfx::Pixel pixel = gfx::pixelOf(fillPen_.color);
+        const int top = std::max(lo, 0);
+        const int bottom = std::min(hi, height() - 1);
+        std::vector<Run> runs;
+        for (std::size_t i = 0; i < count; ++i) {
+            const int first = std::max(sides[i].first, top);
+            const int last = std::min(sides[i].last, bottom);
+            if (first > last) {
+                continue;
+            }
+            if (!runs.empty() && runs.back().last + 1 >= first) {
+                runs.back().last = std::max(runs.back().last, last);
+            } else {
+                runs.push_back({margin_, first, last, pixel});
+            }
+        }
+        return runs;
     }
 
     // The sweep cursor through the band.
@@ -162,8 +219,11 @@ class StampMaker {
     int margin_;
     gfx::RasterCanvas scratch_;
     TracePainter painter_;
+    YScale scale_;
     bool direct_;
     gfx::Pixel linePixel_;
+    gfx::Pen fillPen_;
+    int fillBase_;
 };
 
 std::int64_t key(std::int64_t a, std::int64_t b) {
