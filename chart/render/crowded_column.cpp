@@ -393,6 +393,15 @@ CrowdedColumn::Front& CrowdedColumn::front(int withCursor) {
         }
         f.coverStart[static_cast<std::size_t>(row)] = start;
     }
+    const auto rows = static_cast<std::size_t>(height_) + 1;
+    f.nextUncovered.resize(static_cast<std::size_t>(width_) * rows);
+    for (int left = 0; left < width_; ++left) {
+        int* next = f.nextUncovered.data() + static_cast<std::size_t>(left) * rows;
+        next[height_] = height_;
+        for (int row = height_ - 1; row >= 0; --row) {
+            next[row] = f.coverStart[static_cast<std::size_t>(row)] > left ? row : next[row + 1];
+        }
+    }
     return f;
 }
 
@@ -493,12 +502,11 @@ bool CrowdedColumn::hides(int x, const gfx::Rect& area, bool withCursor) {
     if (left < 0 || area.right - x + origin_ > width_) {
         return false;
     }
-    for (int row = std::max(area.top, 0); row < std::min(area.bottom, height_); ++row) {
-        if (f.coverStart[static_cast<std::size_t>(row)] > left) {
-            return false;
-        }
-    }
-    return true;
+    const int first = std::max(area.top, 0);
+    const int end = std::min(area.bottom, height_);
+    return first >= end || f.nextUncovered[static_cast<std::size_t>(left) *
+                                               (static_cast<std::size_t>(height_) + 1) +
+                                           static_cast<std::size_t>(first)] >= end;
 }
 
 void CrowdedColumn::settle(int width) {

@@ -119,6 +119,9 @@ class CrowdedColumn {
         // Per row, the first scratch column from which every column is
         // painted over by this paint or the next ones.
         std::vector<int> coverStart;
+        // By scratch column c, per row the first row from it on whose
+        // coverStart lies right of c (the height where none does).
+        std::vector<int> nextUncovered;
         // Palette indices by first cell, each cell's pixels side by side, so
         // that a paint reads one short stretch.
         std::vector<std::uint8_t> table;
