@@ -23,32 +23,6 @@ bool near(const gfx::Point& p) {
     return std::abs(p.x) <= kNear && std::abs(p.y) <= kNear;
 }
 
-// Splits the area under a skyline of heights (columns left .. right) into
-// rectangles that cover it once: emit(l, r, lower, upper) for columns l .. r
-// and heights lower + 1 .. upper.
-template <class Height, class Emit>
-void decompose(int left, int right, Height&& height, Emit&& emit) {
-    struct Level {
-        int start;
-        int height;
-    };
-    std::vector<Level> stack;
-    for (int c = left; c <= right + 1; ++c) {
-        const int h = c <= right ? height(c) : 0;
-        int start = c;
-        while (!stack.empty() && stack.back().height > h) {
-            const Level level = stack.back();
-            stack.pop_back();
-            const int lower = std::max(h, stack.empty() ? 0 : stack.back().height);
-            emit(level.start, c - 1, lower, level.height);
-            start = level.start;
-        }
-        if (h > 0 && (stack.empty() || stack.back().height < h)) {
-            stack.push_back({start, h});
-        }
-    }
-}
-
 }  // namespace
 
 std::unique_ptr<TraceLayer> TraceLayer::make(gfx::Canvas& target) {
@@ -363,69 +337,88 @@ void TraceLayer::column(int x, int r0, int r1, bool belowPoints) {
     skyRight_ = std::max(skyRight_, x);
 }
 
-void TraceLayer::paintSkyline() {
-    if (!skyline_) {
-        return;
-    }
-    gfx::RasterTarget t(target_.bitmap());
-    const int base = base_;
-    decompose(
-        skyLeft_, skyRight_,
-        [&](int x) {
-            const int top = top_[static_cast<std::size_t>(x)];
-            return top == kNoTop ? 0 : base - top + 1;
-        },
-        [&](int l, int r, int lower, int upper) {
-            t.fill({l, base - upper + 1, r + 1, base - lower + 1}, skyPixel_);
-        });
-    decompose(
-        skyLeft_, skyRight_,
-        [&](int x) {
-            const int bottom = bottom_[static_cast<std::size_t>(x)];
-            return bottom == kNoBottom ? 0 : bottom - base + 1;
-        },
-        [&](int l, int r, int lower, int upper) {
-            t.fill({l, base + lower, r + 1, base + upper}, skyPixel_);
-        });
-    std::fill(top_.begin() + skyLeft_, top_.begin() + skyRight_ + 1, kNoTop);
-    std::fill(bottom_.begin() + skyLeft_, bottom_.begin() + skyRight_ + 1, kNoBottom);
-    skyLeft_ = static_cast<int>(top_.size());
-    skyRight_ = -1;
-    skyline_ = false;
-}
-
 void TraceLayer::compose() {
     if (!active_) {
         return;
     }
     active_ = false;
-    paintSkyline();
     gfx::Bitmap& from = scratch_.bitmap();
     gfx::Bitmap& to = target_.bitmap();
-    // Outside the rows drawn every scratch pixel is 0, so a strip of
-    // columns a cache line wide is walked row by row through all of its
-    // columns' rows, each pixel drawn taken and wiped: a line of each row
-    // visited once, not once a column.
+    const int height = to.height();
+    // The rectangles' union is, per column, the rows from its reach above
+    // the base to its reach below it.
+    const auto skyRows = [&](int x, int& first, int& last) {
+        first = kNoTop;
+        last = kNoBottom;
+        if (!skyline_ || x < skyLeft_ || x > skyRight_) {
+            return;
+        }
+        const int top = top_[static_cast<std::size_t>(x)];
+        const int bottom = bottom_[static_cast<std::size_t>(x)];
+        if (top == kNoTop && bottom == kNoBottom) {
+            return;
+        }
+        first = std::max(top == kNoTop ? base_ : top, 0);
+        last = std::min(bottom == kNoBottom ? base_ : bottom, height - 1);
+        if (first > last) {
+            first = kNoTop;
+            last = kNoBottom;
+        }
+    };
+    // Outside the rows drawn every scratch pixel is 0. A strip of columns a
+    // cache line wide is walked row by row: the union's pixels, then the
+    // scratch's over them, taken and wiped; a line of each row visited
+    // once, not once a column.
     constexpr int kStrip = 16;
-    for (int x0 = drawnLeft_ & ~(kStrip - 1); x0 <= drawnRight_; x0 += kStrip) {
-        const int left = std::max(x0, drawnLeft_);
-        const int right = std::min(x0 + kStrip - 1, drawnRight_);
+    int left = drawnLeft_;
+    int right = drawnRight_;
+    if (skyline_) {
+        left = std::min(left, skyLeft_);
+        right = std::max(right, skyRight_);
+    }
+    const gfx::Pixel sky = skyPixel_;
+    for (int x0 = left & ~(kStrip - 1); x0 <= right; x0 += kStrip) {
+        const int l = std::max(x0, left);
+        const int n = std::min(x0 + kStrip - 1, right) - l + 1;
+        int skyFirst[kStrip];
+        int skyLast[kStrip];
         int top = kNoTop;
         int bottom = kNoBottom;
-        for (int x = left; x <= right; ++x) {
-            top = std::min(top, drawnTop_[static_cast<std::size_t>(x)]);
-            bottom = std::max(bottom, drawnBottom_[static_cast<std::size_t>(x)]);
+        int drawnFirst = kNoTop;
+        int drawnLast = kNoBottom;
+        for (int i = 0; i < n; ++i) {
+            const auto x = static_cast<std::size_t>(l + i);
+            skyRows(l + i, skyFirst[i], skyLast[i]);
+            drawnFirst = std::min(drawnFirst, drawnTop_[x]);
+            drawnLast = std::max(drawnLast, drawnBottom_[x]);
+            top = std::min({top, skyFirst[i], drawnTop_[x]});
+            bottom = std::max({bottom, skyLast[i], drawnBottom_[x]});
         }
-        const int n = right - left + 1;
         for (int y = top; y <= bottom; ++y) {
-            gfx::Pixel* source = from.row(y) + left;
-            gfx::Pixel* dest = to.row(y) + left;
+            gfx::Pixel* dest = to.row(y) + l;
+            if (y < drawnFirst || y > drawnLast) {
+                for (int i = 0; i < n; ++i) {
+                    const bool inSky = y >= skyFirst[i] && y <= skyLast[i];
+                    dest[i] = inSky ? sky : dest[i];
+                }
+                continue;
+            }
+            gfx::Pixel* source = from.row(y) + l;
             for (int i = 0; i < n; ++i) {
+                const bool inSky = y >= skyFirst[i] && y <= skyLast[i];
                 const gfx::Pixel p = source[i];
-                dest[i] = p != 0 ? p : dest[i];
+                const gfx::Pixel under = inSky ? sky : dest[i];
+                dest[i] = p != 0 ? p : under;
                 source[i] = 0;
             }
         }
+    }
+    if (skyline_) {
+        std::fill(top_.begin() + skyLeft_, top_.begin() + skyRight_ + 1, kNoTop);
+        std::fill(bottom_.begin() + skyLeft_, bottom_.begin() + skyRight_ + 1, kNoBottom);
+        skyLeft_ = static_cast<int>(top_.size());
+        skyRight_ = -1;
+        skyline_ = false;
     }
     std::fill(drawnTop_.begin() + std::min(drawnLeft_, drawnRight_ + 1),
               drawnTop_.begin() + drawnRight_ + 1, kNoTop);

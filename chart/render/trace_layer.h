@@ -82,7 +82,6 @@ class TraceLayer {
         std::vector<gfx::Point> pixels;
     };
     std::unordered_map<std::uint64_t, Shape> shapes_;
-    void paintSkyline();
 
     gfx::RasterCanvas& target_;
     gfx::RasterCanvas scratch_;
