@@ -77,10 +77,17 @@ void TraceLayer::touched(const gfx::Rect& area) {
     if (c.isEmpty()) {
         return;
     }
+    // Draws come a few columns at a time, each overlapping the last: written
+    // only where they grow, element by element, the ranges are read back
+    // without waiting on the writes before.
     for (int x = c.left; x < c.right; ++x) {
         const auto i = static_cast<std::size_t>(x);
-        drawnTop_[i] = std::min(drawnTop_[i], c.top);
-        drawnBottom_[i] = std::max(drawnBottom_[i], c.bottom - 1);
+        if (c.top < drawnTop_[i]) {
+            drawnTop_[i] = c.top;
+        }
+        if (c.bottom - 1 > drawnBottom_[i]) {
+            drawnBottom_[i] = c.bottom - 1;
+        }
     }
     drawnLeft_ = std::min(drawnLeft_, c.left);
     drawnRight_ = std::max(drawnRight_, c.right - 1);

@@ -92,18 +92,6 @@ void TracePainter::setPrevious(int x, double value) {
     previous_ = Pixel{x, scale_.row(value)};
 }
 
-TracePainter::Parts TracePainter::partsOf(std::int64_t fromRow, std::int64_t y) const {
-    Parts parts;
-    if (!scale_.inBand(y)) {
-        return parts;
-    }
-    const bool joins = style_.Interp >= IP_Direct && style_.Interp <= IP_YX;
-    parts.fill = joins && style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity;
-    parts.line = joins && scale_.inBand(fromRow);
-    parts.marker = style_.PointStyle != PS_None;
-    return parts;
-}
-
 void TracePainter::drawPart(Part part, int fromX, std::int64_t fromRow, int x, int y) {
     const Pixel from{fromX, fromRow};
     switch (part) {

@@ -48,7 +48,16 @@ class TracePainter {
         bool line = false;
         bool marker = false;
     };
-    Parts partsOf(std::int64_t fromRow, std::int64_t y) const;
+    // Inline: the parts then stay in registers, not bytes written and read
+    // back as one.
+    Parts partsOf(std::int64_t fromRow, std::int64_t y) const {
+        if (!scale_.inBand(y)) {
+            return {};
+        }
+        const bool joins = style_.Interp >= IP_Direct && style_.Interp <= IP_YX;
+        return {joins && style_.FillBase >= FB_Zero && style_.FillBase <= FB_PlusInfinity,
+                joins && scale_.inBand(fromRow), style_.PointStyle != PS_None};
+    }
     enum class Part { Fill, Line, Marker };
     // One part of the point at (x, y) joined on to (fromX, fromRow).
     void drawPart(Part part, int fromX, std::int64_t fromRow, int x, int y);
