@@ -346,6 +346,18 @@ void CrowdedColumn::mapReach() {
             }
         }
     }
+    // A pixel right of its row's leftmost is painted over by the column as
+    // many columns on: the widest such step is how far the shadow reaches.
+    shadow_ = 0;
+    for (int row = 0; row < height_; ++row) {
+        const int left = rowsLeft_[static_cast<std::size_t>(row)];
+        for (int column = width_ - 1; column > left; --column) {
+            if (reached_[static_cast<std::size_t>(column) * height_ + row] != 0) {
+                shadow_ = std::max(shadow_, column - left);
+                break;
+            }
+        }
+    }
 }
 
 CrowdedColumn::Front& CrowdedColumn::front(int withCursor) {
@@ -395,11 +407,16 @@ CrowdedColumn::Front& CrowdedColumn::front(int withCursor) {
     }
     const auto rows = static_cast<std::size_t>(height_) + 1;
     f.nextUncovered.resize(static_cast<std::size_t>(width_) * rows);
-    for (int left = 0; left < width_; ++left) {
-        int* next = f.nextUncovered.data() + static_cast<std::size_t>(left) * rows;
+    f.nextBeyond.resize(static_cast<std::size_t>(width_) * rows);
+    for (int column = 0; column < width_; ++column) {
+        int* next = f.nextUncovered.data() + static_cast<std::size_t>(column) * rows;
+        int* beyond = f.nextBeyond.data() + static_cast<std::size_t>(column) * rows;
         next[height_] = height_;
+        beyond[height_] = height_;
         for (int row = height_ - 1; row >= 0; --row) {
-            next[row] = f.coverStart[static_cast<std::size_t>(row)] > left ? row : next[row + 1];
+            const auto r = static_cast<std::size_t>(row);
+            next[row] = f.coverStart[r] > column ? row : next[row + 1];
+            beyond[row] = rowsLeft_[r] + shadow_ < column ? row : beyond[row + 1];
         }
     }
     return f;
@@ -504,9 +521,16 @@ bool CrowdedColumn::hides(int x, const gfx::Rect& area, bool withCursor) {
     }
     const int first = std::max(area.top, 0);
     const int end = std::min(area.bottom, height_);
-    return first >= end || f.nextUncovered[static_cast<std::size_t>(left) *
-                                               (static_cast<std::size_t>(height_) + 1) +
-                                           static_cast<std::size_t>(first)] >= end;
+    if (first >= end) {
+        return true;
+    }
+    // Every row's columns of the area lie from its coverStart to as far as
+    // the next shadow() columns reach.
+    const auto rows = static_cast<std::size_t>(height_) + 1;
+    const auto from = static_cast<std::size_t>(first);
+    const auto right = static_cast<std::size_t>(area.right - 1 - x + origin_);
+    return f.nextUncovered[static_cast<std::size_t>(left) * rows + from] >= end &&
+           f.nextBeyond[right * rows + from] >= end;
 }
 
 void CrowdedColumn::settle(int width) {

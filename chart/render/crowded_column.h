@@ -49,8 +49,9 @@ class CrowdedColumn {
                std::optional<std::int64_t> cursorBefore = std::nullopt, bool shadowed = false);
     void flush();
 
-    // How many columns a column's pixels reach to the right of the leftmost.
-    int shadow() const { return width_ - 1; }
+    // How many columns right of a column paint over what it leaves out: its
+    // rows reach at most that far right of their leftmost pixels.
+    int shadow() const { return shadow_; }
     // Whether every pixel a draw within area makes, just before a shadowed
     // paint at column x, is painted over by that paint and the ones after it.
     bool hides(int x, const gfx::Rect& area, bool withCursor);
@@ -122,6 +123,9 @@ class CrowdedColumn {
         // By scratch column c, per row the first row from it on whose
         // coverStart lies right of c (the height where none does).
         std::vector<int> nextUncovered;
+        // By scratch column c, per row the first row from it on where c lies
+        // beyond what the next shadow() columns paint over.
+        std::vector<int> nextBeyond;
         // Palette indices by first cell, each cell's pixels side by side, so
         // that a paint reads one short stretch.
         std::vector<std::uint8_t> table;
@@ -162,6 +166,7 @@ class CrowdedColumn {
     Front& front(int withCursor);
     bool frontTable(Front& front, int withCursor, std::int64_t cursorCell);
     int width_ = 1;
+    int shadow_ = 0;
     std::vector<int> rowsLeft_;          // width_ where no draw reaches the row
     std::vector<std::uint8_t> reached_;  // per scratch pixel: 1 drawn, 2 the cursor only
     std::vector<gfx::Pixel> palette_;    // index 0: nothing
