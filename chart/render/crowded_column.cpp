@@ -232,7 +232,9 @@ std::int64_t key(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-CrowdedColumn::~CrowdedColumn() = default;
+CrowdedColumn::~CrowdedColumn() {
+    flush();
+}
 
 std::unique_ptr<CrowdedColumn> CrowdedColumn::make(gfx::Canvas& target, const gfx::Rect& band,
                                                    const PlotStyle& style, const YScale& scale,

@@ -43,8 +43,8 @@ class CrowdedColumn {
     // Shadowed: the shadow() columns right of x are painted by this ring
     // next, so the pixels they paint over may be left out.
     // A shadowed paint may be held back and made with the ones of the next
-    // columns; flush() makes those held, and must come
-    // before anything else is drawn on the canvas.
+    // columns; flush() makes those held, and must come before anything else
+    // is drawn on the canvas (destroying the column flushes too).
     void paint(gfx::Canvas& canvas, int x, std::int32_t firstCell,
                std::optional<std::int64_t> cursorBefore = std::nullopt, bool shadowed = false);
     void flush();

@@ -7,6 +7,7 @@
 #include <array>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "chart/render/trace_layer.h"
 #include "platform/gfx/raster_canvas.h"
@@ -110,6 +111,57 @@ TEST(TraceLayerFill, FillsComposeInTheirOrderOverTheScratchDraws) {
     layer->fill(second, kFill);
     layer->compose();
     EXPECT_EQ(layered.bitmap(), direct.bitmap());
+}
+
+TEST(TraceLayerFill, RunsOfFillsAndDrawsComposeAsDrawnInTurn) {
+    // A trace's worth of fills towards one base, markers and lines between
+    // them, on surfaces whose width cuts the composing into uneven strips;
+    // half of them lent, with rows further apart than their width.
+    std::mt19937 random(11);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(random); };
+    constexpr int kWidth = 37;
+    constexpr int kHeight = 23;
+    constexpr gfx::ColorRef kMark = gfx::rgb(0, 250, 0);
+    for (int trial = 0; trial < 80; ++trial) {
+        gfx::RasterCanvas direct({kWidth, kHeight});
+        gfx::RasterCanvas layered({kWidth, kHeight});
+        std::vector<gfx::Pixel> lent;
+        if (trial % 2 == 1) {
+            constexpr int kStride = kWidth + 9;
+            lent.assign(static_cast<std::size_t>(kStride) * kHeight, 0);
+            layered.bitmap() = gfx::Bitmap::borrow(lent.data(), kWidth, kHeight, kStride);
+        }
+        speckle(direct);
+        speckle(layered);
+        const std::unique_ptr<TraceLayer> layer = TraceLayer::make(layered);
+        ASSERT_NE(layer, nullptr);
+        const int base = pick(-2, kHeight + 1);
+        gfx::Point previous{pick(-3, 2), pick(-3, kHeight + 2)};
+        while (previous.x < kWidth + 2) {
+            const gfx::Point point{previous.x + pick(0, 4), pick(-3, kHeight + 2)};
+            const std::array<gfx::Point, 4> corners{
+                {previous, point, {point.x, base}, {previous.x, base}}};
+            direct.selectPen({gfx::PenStyle::Solid, 1, kFill});
+            direct.selectBrush({gfx::BrushStyle::Solid, kFill});
+            direct.polygon(corners);
+            layer->fill(corners, kFill);
+            gfx::Canvas& scratch = layer->scratch();
+            for (gfx::Canvas* canvas : {static_cast<gfx::Canvas*>(&direct), &scratch}) {
+                canvas->selectPen({gfx::PenStyle::Solid, 1, kMark});
+                canvas->selectBrush({gfx::BrushStyle::Solid, kMark});
+                canvas->moveTo(previous);
+                canvas->lineTo(point);
+                if (point.y % 3 == 0) {
+                    canvas->ellipse({point.x - 2, point.y - 2, point.x + 2, point.y + 2});
+                }
+            }
+            layer->touched({std::min(previous.x, point.x) - 2, std::min(previous.y, point.y) - 2,
+                            std::max(previous.x, point.x) + 3, std::max(previous.y, point.y) + 3});
+            previous = point;
+        }
+        layer->compose();
+        EXPECT_EQ(layered.bitmap(), direct.bitmap()) << "trial " << trial << ", base " << base;
+    }
 }
 
 TEST(TraceLayerFill, NoLayerForASurfaceWithoutPixels) {
