@@ -113,8 +113,10 @@ TEST_F(GraphData, PlotGraphsCopiesTheValuesAndLeavesTheArrayUnlocked) {
     com::Variant data = graphData({1, 2, 3});
     const std::int64_t invalidated = site.invalidations();
     ASSERT_TRUE(graph->call("PlotGraphs", {data}).ok());
-    EXPECT_EQ(data.array()->lockCount(), 0U);
-    ASSERT_TRUE(data.array()->put(0, com::Variant(99.0)).ok());
+    com::SafeArray* array = data.array();
+    ASSERT_NE(array, nullptr);
+    EXPECT_EQ(array->lockCount(), 0U);
+    ASSERT_TRUE(array->put(0, com::Variant(99.0)).ok());
     EXPECT_EQ(graph->samples().value(0, 0, 1), 1.0);
     EXPECT_EQ(site.invalidations(), invalidated + 1);
     plot({4});
