@@ -107,8 +107,8 @@ void applyOp(RasterCanvas& c, const std::vector<std::string>& w) {
     }
 }
 
-// Arcs and pies on boxes two pixels thin or less follow rules of their own,
-// not yet the reference's; they are counted apart so that the rest must agree.
+// Arcs and pies on boxes two pixels thin or less are counted apart, so that a
+// class still differing there holds the rest to exact agreement.
 std::string classOf(const ReferenceCase& rc) {
     for (const char* op : {"arc ", "pie "}) {
         const auto at = rc.ops.find(op);
@@ -155,10 +155,10 @@ std::uint64_t drawnHash(const ReferenceCase& rc) {
 }
 
 // Classes the canvas does not yet draw like the reference on every case, with the number of
-// cases that agree today: fewer is a regression.
+// cases that agree today: fewer is a regression. Dotted and dashed pies on a single row
+// overwrite their own pattern where the outline folds back, in an order not yet matched.
 const std::map<std::string, int> kStillDiffering = {
-    {"pie1/thin", 54},
-    {"x_wide_arcpie/thin", 9},
+    {"xp_pie/thin", 9},
 };
 
 TEST(ReferencePixels, EveryRecordedCaseLooksAsTheReferenceDrewIt) {
