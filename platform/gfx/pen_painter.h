@@ -73,6 +73,7 @@ class PenPainter {
     void wideSloped(RasterTarget& t, Point a, Point b);
     // The band's corners for a sloped segment.
     void bandCorners(Point a, Point b, Point (&corners)[4]) const;
+    void prepareDiagonal(int k);
 
     void patterned(RasterTarget& t, int x, int y) {
         if (phase_ < on_) {
@@ -99,8 +100,10 @@ class PenPainter {
     int discX1_ = 0;
     bool discSquare_ = false;  // every row of the disc spans discX0_ .. discX1_
     // A segment one diagonal step long (most of a wide curve's), its dot and
-    // band as spans from its first pixel; by (dx > 0) + 2 (dy > 0).
+    // band as spans from its first pixel; by (dx > 0) + 2 (dy > 0), worked
+    // out on first use.
     std::array<std::vector<DiscRow>, 4> diagonal_;
+    unsigned diagonalReady_ = 0;
 };
 
 }  // namespace brennix::gfx
