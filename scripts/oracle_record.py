@@ -109,10 +109,11 @@ def extra_cases():
                                    '%s %d %d %d %d %d %d %d %d' % ((op,) + box + rays[0] + rays[1])],
                      40, 40)
     # Dashed and dotted pies: the pattern runs on from the arc into the radials.
-    for i in range(40):
+    for i in range(80):
         style = ('dash', 'dot')[i % 2]
         l, t = rnd.randint(2, 10), rnd.randint(2, 10)
-        bw, bh = (rnd.randint(3, 30), rnd.randint(3, 30)) if i < 30 else (rnd.randint(1, 9), 1)
+        bw, bh = ((rnd.randint(3, 30), rnd.randint(3, 30)) if i < 30 else
+                  (rnd.randint(1, 11), rnd.choice((1, 1, 2))))
         cx, cy = l + bw // 2, t + bh // 2
         rays = [(cx + rnd.randint(-40, 40), cy + rnd.randint(-40, 40)) for _ in range(2)]
         emit('xp_pie', ['pen %s 1 000000' % style, 'brush solid C0C0C0',

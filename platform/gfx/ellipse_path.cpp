@@ -267,13 +267,13 @@ ChainRun pickRun(const EllipseOutline& outline, const Rect& box, Point radialSta
             return {0, 1};  // a single pixel on the centre: no arc at all
         }
         // On thin boxes whole quadrants collapse onto one pick; a pie on
-        // a box of odd height keeps its own picks.
-        if (w % 2 == 1 && (arc || h % 2 == 0)) {
+        // a box of odd height keeps its own end pick.
+        if (w % 2 == 1) {
             if (sx < 0 && sy >= 0) {
                 sx = 0;  // (90, 180] starts as 12 o'clock does
                 sy = 1;
             }
-            if (ex < 0 && ey < 0) {
+            if (ex < 0 && ey < 0 && (arc || h % 2 == 0)) {
                 ex = 0;  // (180, 270) ends as 6 o'clock does
                 ey = -1;
             }
@@ -304,7 +304,7 @@ ChainRun pickRun(const EllipseOutline& outline, const Rect& box, Point radialSta
         }
     }
     const std::size_t count = (e + n - s) % n;
-    const bool oddPieOfOneRow = !arc && w % 2 == 1 && h % 2 == 1;
+    const bool oddPieOfOneRow = thin && !arc && w % 2 == 1 && h % 2 == 1;
     if (thin && (w <= 2 || w % 2 == 1) && !oddPieOfOneRow) {
         // Picks that cross over each other from the last quadrant into the
         // first draw nothing; both in one quadrant and equal, the whole turn.
@@ -325,7 +325,10 @@ ChainRun pickRun(const EllipseOutline& outline, const Rect& box, Point radialSta
             return {s, n + 1};
         }
     }
-    if (count == 0 && sameDirection) {
+    // A pie on one row of odd width: equal picks in one quadrant are the
+    // whole turn too, but from a start exactly at 3 o'clock one pixel.
+    const bool rowTurn = oddPieOfOneRow && qs == qe && !(sy == 0 && sx > 0);
+    if (count == 0 && (sameDirection || rowTurn)) {
         return {s, n + 1};
     }
     return {s, count + 1};
