@@ -13,6 +13,7 @@ little-endian, rows top to bottom), which tests/platform/gfx/reference_test.cpp 
 """
 import argparse
 import os
+import random
 import re
 import struct
 import subprocess
@@ -84,6 +85,39 @@ def extra_cases():
         emit('xw_no_size', ['pen solid %d 0000C0' % pw, 'brush solid 00C000', 'rect 20 20 21 21'])
         emit('xw_no_size', ['pen solid %d 0000C0' % pw, 'polygon 3 20 20 20 20 20 20'])
         emit('xw_no_size', ['pen solid %d 800080' % pw, 'arc 10 10 30 31 40 10 41 10'])
+    # Arcs and pies on boxes two pixels thin or less, where the outline folds back on itself:
+    # rays anywhere, exactly along the axes and on the centre, thin, wide and null pens.
+    rnd = random.Random(14)
+    boxes = sorted({(t, o) for t in (1, 2) for o in range(1, 10)} |
+                   {(o, t) for t in (1, 2) for o in range(1, 10)})
+    pens = ('pen solid 1 000000', 'pen solid 2 0000C0', 'pen solid 3 800080',
+            'pen solid 10 FF0000', 'pen null 1 000000')
+    for bw, bh in boxes * 2:
+        for pen in pens:
+            for op in ('arc', 'pie'):
+                if op == 'arc' and 'null' in pen:
+                    continue
+                l, t = rnd.randint(14, 17), rnd.randint(14, 17)
+                cx, cy = l + bw // 2, t + bh // 2
+                reach = rnd.choice((2, 6, 40))
+                rays = [(cx + rnd.randint(-reach, reach), cy + rnd.randint(-reach, reach))
+                        for _ in range(2)]
+                axis = rnd.choice(((1, 0), (0, -1), (-1, 0), (0, 1), (0, 0)))
+                rays[rnd.randint(0, 1)] = (cx + reach * axis[0], cy + reach * axis[1])
+                box = (l, t, l + bw, t + bh) if rnd.random() < 0.8 else (l + bw, t + bh, l, t)
+                emit('xt_arcpie', [pen, 'brush solid 00C000',
+                                   '%s %d %d %d %d %d %d %d %d' % ((op,) + box + rays[0] + rays[1])],
+                     40, 40)
+    # Dashed and dotted pies: the pattern runs on from the arc into the radials.
+    for i in range(80):
+        style = ('dash', 'dot')[i % 2]
+        l, t = rnd.randint(2, 10), rnd.randint(2, 10)
+        bw, bh = ((rnd.randint(3, 30), rnd.randint(3, 30)) if i < 30 else
+                  (rnd.randint(1, 11), rnd.choice((1, 1, 2))))
+        cx, cy = l + bw // 2, t + bh // 2
+        rays = [(cx + rnd.randint(-40, 40), cy + rnd.randint(-40, 40)) for _ in range(2)]
+        emit('xp_pie', ['pen %s 1 000000' % style, 'brush solid C0C0C0',
+                        'pie %d %d %d %d %d %d %d %d' % ((l, t, l + bw, t + bh) + rays[0] + rays[1])])
     return out
 
 

@@ -207,6 +207,24 @@ int side(const ArcPoint& p, std::int64_t dx, std::int64_t dy) {
     return (cross > 0) - (cross < 0);
 }
 
+// Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360).
+int quadrant(std::int64_t x, std::int64_t y) {
+    if (x < 0) {
+        return y >= 0 ? 1 : 2;
+    }
+    return y < 0 ? 3 : 0;
+}
+
+// A radial as a direction from the centre, y upward; one on the centre
+// itself gives none and counts as 3 o'clock.
+void direction(Point c, Point radial, std::int64_t& x, std::int64_t& y) {
+    x = std::int64_t{radial.x} - c.x;
+    y = std::int64_t{c.y} - radial.y;
+    if (x == 0 && y == 0) {
+        x = 1;
+    }
+}
+
 // Radials further out than this keep their direction halved, so that the
 // cross products stay in range.
 void reduce(std::int64_t& x, std::int64_t& y) {
@@ -217,26 +235,19 @@ void reduce(std::int64_t& x, std::int64_t& y) {
     }
 }
 
-}  // namespace
-
-ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
-                ArcKind kind) {
+ChainRun pickRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
+                 ArcKind kind) {
     const std::vector<Point>& chain = outline.chain;
     if (chain.empty()) {
         return {};
     }
     const Point c = arcCentre(box);
-    std::int64_t sx = std::int64_t{radialStart.x} - c.x;
-    std::int64_t sy = std::int64_t{c.y} - radialStart.y;
-    std::int64_t ex = std::int64_t{radialEnd.x} - c.x;
-    std::int64_t ey = std::int64_t{c.y} - radialEnd.y;
-    // A radial on the centre gives no direction: take 3 o'clock.
-    if (sx == 0 && sy == 0) {
-        sx = 1;
-    }
-    if (ex == 0 && ey == 0) {
-        ex = 1;
-    }
+    std::int64_t sx = 0;
+    std::int64_t sy = 0;
+    std::int64_t ex = 0;
+    std::int64_t ey = 0;
+    direction(c, radialStart, sx, sy);
+    direction(c, radialEnd, ex, ey);
     reduce(sx, sy);
     reduce(ex, ey);
     const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
@@ -244,31 +255,29 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     const std::int64_t h = std::int64_t{box.bottom} - box.top;
     const bool arc = kind == ArcKind::Arc;
     const bool thin = w <= 2 || h <= 2;
-    // Quadrants of the rays as given: [0, 90], (90, 180], (180, 270), [270, 360).
-    auto quadrant = [](std::int64_t x, std::int64_t y) {
-        if (x < 0) {
-            return y >= 0 ? 1 : 2;
-        }
-        return y < 0 ? 3 : 0;
-    };
     const int qs = quadrant(sx, sy);
     const int qe = quadrant(ex, ey);
     if (thin) {
+        // A pie on a column one or two pixels wide and of odd height from
+        // the last quadrant into the first: nothing, not even its dot.
+        if (!arc && w <= 2 && h % 2 == 1 && qs == 3 && qe == 0) {
+            return {0, 0};
+        }
         if (arc && w == 1 && h % 2 == 1) {
             return {0, 1};  // a single pixel on the centre: no arc at all
         }
         // On thin boxes whole quadrants collapse onto one pick; a pie on
-        // a box of odd height keeps its own picks.
-        if (w % 2 == 1 && (arc || h % 2 == 0)) {
+        // a box of odd height keeps its own end pick.
+        if (w % 2 == 1) {
             if (sx < 0 && sy >= 0) {
                 sx = 0;  // (90, 180] starts as 12 o'clock does
                 sy = 1;
             }
-            if (ex < 0 && ey < 0) {
+            if (ex < 0 && ey < 0 && (arc || h % 2 == 0)) {
                 ex = 0;  // (180, 270) ends as 6 o'clock does
                 ey = -1;
             }
-        } else if (arc && w == 2 && h % 2 == 1 && (ex > 0 || (ex == 0 && ey < 0))) {
+        } else if (w == 2 && h % 2 == 1 && (ex > 0 || (ex == 0 && ey < 0))) {
             ex = 0;  // [270, 90) ends as 12 o'clock does
             ey = 1;
         }
@@ -295,11 +304,18 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
         }
     }
     const std::size_t count = (e + n - s) % n;
-    const bool oddPieOfOneRow = !arc && w % 2 == 1 && h % 2 == 1;
+    const bool oddPieOfOneRow = thin && !arc && w % 2 == 1 && h % 2 == 1;
     if (thin && (w <= 2 || w % 2 == 1) && !oddPieOfOneRow) {
         // Picks that cross over each other from the last quadrant into the
         // first draw nothing; both in one quadrant and equal, the whole turn.
-        if (qs == 3 && qe == 0 && e > s) {
+        // Wider than two pixels, an end exactly at 3 o'clock does not cross,
+        // and a start exactly there meets equal picks as one pixel.
+        const bool endAtThree = ey == 0 && ex > 0;
+        const bool startAtThree = sy == 0 && sx > 0;
+        if (qs == 3 && qe == 0 && e > s && !(endAtThree && w > 2)) {
+            return {s, 0};
+        }
+        if (count == 0 && qs == qe && startAtThree && !sameDirection && w > 2) {
             return {s, 1};
         }
         // Ends in the last quadrant pick as 12 o'clock on a box two pixels
@@ -309,10 +325,45 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
             return {s, n + 1};
         }
     }
-    if (count == 0 && sameDirection) {
+    // A pie on one row of odd width: equal picks in one quadrant are the
+    // whole turn too, but from a start exactly at 3 o'clock one pixel.
+    const bool rowTurn = oddPieOfOneRow && qs == qe && !(sy == 0 && sx > 0);
+    if (count == 0 && (sameDirection || rowTurn)) {
         return {s, n + 1};
     }
     return {s, count + 1};
+}
+
+}  // namespace
+
+ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStart, Point radialEnd,
+                ArcKind kind) {
+    ChainRun run = pickRun(outline, box, radialStart, radialEnd, kind);
+    // Only thin boxes fold their outline back onto single pixels: columns one
+    // or two wide of odd height, and single rows.
+    const std::int64_t w = std::int64_t{box.right} - box.left;
+    const std::int64_t h = std::int64_t{box.bottom} - box.top;
+    if (kind != ArcKind::Arc || run.count != 1 || (h != 1 && (w > 2 || h % 2 == 0))) {
+        return run;
+    }
+    const Point c = arcCentre(box);
+    std::int64_t sx = 0;
+    std::int64_t sy = 0;
+    std::int64_t ex = 0;
+    std::int64_t ey = 0;
+    direction(c, radialStart, sx, sy);
+    direction(c, radialEnd, ex, ey);
+    const int qs = quadrant(sx, sy);
+    const int qe = quadrant(ex, ey);
+    if (w <= 2) {
+        // By quadrant of the start, a bit per quadrant of the end (measured).
+        constexpr unsigned kTwice[4] = {0b1101, 0b1111, 0b0110, 0b1100};
+        run.twice = ((kTwice[qs] >> qe) & 1U) != 0;
+    } else {
+        // One row: the right end closes the last quadrant and opens the first.
+        run.twice = qs == 3 && qe == 0 && !(ey == 0 && ex > 0);
+    }
+    return run;
 }
 
 }  // namespace brennix::gfx

@@ -42,9 +42,13 @@ bool traceEllipse(const Rect& box, EllipseOutline& out);
 
 // A stretch of the chain: chain[(start + i) % size] for i in [0, count).
 // count includes the end pixel; a full turn repeats the start at the end.
+// count 0 draws nothing at all.
 struct ChainRun {
     std::size_t start = 0;
     std::size_t count = 0;
+    // An arc of one pixel that passes it twice (a thin box's outline folds
+    // back on itself): a wide pen still shows its dot there.
+    bool twice = false;
 };
 
 // The run counter-clockwise from where the ray from the box centre through

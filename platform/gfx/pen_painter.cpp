@@ -102,6 +102,7 @@ void PenPainter::configure(const PenSetup& setup) {
         discSquare_ = std::all_of(disc_.begin(), disc_.end(), [&](const DiscRow& r) {
             return r.x0 == discX0_ && r.x1 == discX1_;
         });
+        diagonalReady_ = 0;
         return;
     }
     switch (setup.style) {
@@ -169,14 +170,57 @@ void PenPainter::segment(RasterTarget& t, Point a, Point b) {
                 stepLine(a, b, reach, [&](int x, int y, std::int64_t) { stamp(t, x, y); });
                 return;
             }
+            if (std::abs(b.x - a.x) == 1 && std::abs(b.y - a.y) == 1) {
+                const int k = (b.x > a.x) + 2 * (b.y > a.y);
+                if ((diagonalReady_ & (1U << k)) == 0) {
+                    prepareDiagonal(k);
+                }
+                for (const DiscRow& r : diagonal_[static_cast<std::size_t>(k)]) {
+                    t.span(a.y + r.dy, a.x + r.x0, a.x + r.x1, color_);
+                }
+                return;
+            }
             wideSloped(t, a, b);
             return;
         }
     }
 }
 
+void PenPainter::prepareDiagonal(int k) {
+    const Point b{(k & 1) != 0 ? 1 : -1, (k & 2) != 0 ? 1 : -1};
+    Point corners[4];
+    bandCorners({0, 0}, b, corners);
+    std::vector<DiscRow> rows = disc_;
+    const Rect all{-2 * kMaxPenWidth, -2 * kMaxPenWidth, 2 * kMaxPenWidth, 2 * kMaxPenWidth};
+    band_.forEachSpan(corners, FillRule::EvenOdd, all, [&](int y, int x0, int x1) {
+        if (x0 < x1) {
+            rows.push_back({y, x0, x1});
+        }
+    });
+    // Overlapping spans of a row merged, so that each pixel is written once.
+    std::sort(rows.begin(), rows.end(), [](const DiscRow& p, const DiscRow& q) {
+        return p.dy != q.dy ? p.dy < q.dy : p.x0 < q.x0;
+    });
+    std::vector<DiscRow>& merged = diagonal_[static_cast<std::size_t>(k)];
+    merged.clear();
+    for (const DiscRow& r : rows) {
+        if (!merged.empty() && merged.back().dy == r.dy && r.x0 <= merged.back().x1) {
+            merged.back().x1 = std::max(merged.back().x1, r.x1);
+        } else {
+            merged.push_back(r);
+        }
+    }
+    diagonalReady_ |= 1U << k;
+}
+
 void PenPainter::wideSloped(RasterTarget& t, Point a, Point b) {
     point(t, a);
+    Point corners[4];
+    bandCorners(a, b, corners);
+    band_.fill(t, corners, FillRule::EvenOdd, color_);
+}
+
+void PenPainter::bandCorners(Point a, Point b, Point (&corners)[4]) const {
     // The band's half-width w/2 across the segment, split into its column
     // and row parts. The side whose column part points right lies a pixel
     // further out than the nearest whole pixel (rounded away from the line,
@@ -192,11 +236,10 @@ void PenPainter::wideSloped(RasterTarget& t, Point a, Point b) {
                       static_cast<int>(rowSign * (along.whole + 1))};
     const Point inner{static_cast<int>(-across.nearest),
                       static_cast<int>(-rowSign * along.nearest)};
-    const Point corners[] = {{a.x + outer.x, a.y + outer.y},
-                             {b.x + outer.x, b.y + outer.y},
-                             {b.x + inner.x, b.y + inner.y},
-                             {a.x + inner.x, a.y + inner.y}};
-    band_.fill(t, corners, FillRule::EvenOdd, color_);
+    corners[0] = {a.x + outer.x, a.y + outer.y};
+    corners[1] = {b.x + outer.x, b.y + outer.y};
+    corners[2] = {b.x + inner.x, b.y + inner.y};
+    corners[3] = {a.x + inner.x, a.y + inner.y};
 }
 
 void PenPainter::wideStraight(RasterTarget& t, Point a, Point b, const Rect& reach) {

@@ -5,6 +5,7 @@
 // joins; a sloped segment fills a band between them). The pattern restarts
 // with beginFigure().
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -70,6 +71,9 @@ class PenPainter {
     // A wide sloped segment: the dot at a and the band to b, a four-sided
     // polygon whose corners lie off both ends by whole-pixel offsets.
     void wideSloped(RasterTarget& t, Point a, Point b);
+    // The band's corners for a sloped segment.
+    void bandCorners(Point a, Point b, Point (&corners)[4]) const;
+    void prepareDiagonal(int k);
 
     void patterned(RasterTarget& t, int x, int y) {
         if (phase_ < on_) {
@@ -95,6 +99,11 @@ class PenPainter {
     int discX0_ = 0;  // the widest row of the disc
     int discX1_ = 0;
     bool discSquare_ = false;  // every row of the disc spans discX0_ .. discX1_
+    // A segment one diagonal step long (most of a wide curve's), its dot and
+    // band as spans from its first pixel; by (dx > 0) + 2 (dy > 0), worked
+    // out on first use.
+    std::array<std::vector<DiscRow>, 4> diagonal_;
+    unsigned diagonalReady_ = 0;
 };
 
 }  // namespace brennix::gfx

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -208,6 +209,9 @@ void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
         return;
     }
     const ChainRun run = arcRun(outline_, b, radialStart, radialEnd);
+    if (run.count == 0) {
+        return;
+    }
     // The final pixel of a 1-pixel arc is left out, like a line's.
     const std::size_t count = painter().isWide() ? run.count : run.count - 1;
     RasterTarget t(bitmap_);
@@ -217,6 +221,9 @@ void RasterCanvas::arc(const Rect& box, Point radialStart, Point radialEnd) {
         // A wide arc is a wide polyline through its pixels; one pixel is
         // no line at all.
         if (count < 2) {
+            if (run.twice) {
+                painter().point(t, outline_.chain[run.start]);
+            }
             return;
         }
         for (std::size_t i = 0; i + 1 < count; ++i) {
@@ -242,6 +249,12 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
     }
     const ChainRun run = arcRun(outline_, b, radialStart, radialEnd, ArcKind::Pie);
     const Point centre = arcCentre(b);
+    // An arc of one pixel on the centre leaves a figure of no size, which
+    // only a wide pen shows.
+    if (run.count == 0 ||
+        (run.count == 1 && outline_.chain[run.start] == centre && !painter().isWide())) {
+        return;
+    }
     const std::size_t n = outline_.chain.size();
     scratch_.clear();
     for (std::size_t i = 0; i < run.count; ++i) {
@@ -262,7 +275,9 @@ void RasterCanvas::pie(const Rect& box, Point radialStart, Point radialEnd) {
             painter().segment(t, scratch_[i], scratch_[i + 1]);
         }
     } else {
-        painter().points(t, scratch_);
+        // The pattern runs on from pixel to pixel; the last one starts the
+        // radial to the centre.
+        painter().points(t, std::span<const Point>(scratch_).first(scratch_.size() - 1));
     }
     painter().segment(t, scratch_.back(), centre);
     painter().segment(t, centre, scratch_.front());

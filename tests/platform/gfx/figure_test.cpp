@@ -263,6 +263,43 @@ TEST_F(ArcTest, PieWithNullPenPaintsOnlyTheBrush) {
     EXPECT_EQ(a[7][5], 'r');
 }
 
+TEST_F(ArcTest, DottedPieRunsItsPatternOnFromTheArcIntoTheRadials) {
+    canvas_.selectPen({PenStyle::Dot, 1, kBlack});
+    canvas_.selectBrush({BrushStyle::Null, kWhite});
+    canvas_.setBackgroundMode(BackgroundMode::Transparent);
+    canvas_.pie(kBox, {10, 5}, {5, 0});
+    EXPECT_EQ(art({4, 0, 11, 7}),
+              (Art{"rrrrrrr", "rrrrrrr", "rr#rrrr", "r#rr#rr", "r#rrr#r", "rrrr##r", "rrrrrrr"}));
+}
+
+// On boxes two pixels thin the outline folds back onto single pixels.
+TEST(ThinBoxArcTest, FiguresOfNoSizeShowOnlyAWidePensDotAndCrossingPicksNothing) {
+    const Rect column{4, 4, 6, 7};  // 2 x 3, centre (5, 5)
+    const auto pixels = [](int width, auto draw) {
+        RasterCanvas c({12, 12});
+        c.selectPen({PenStyle::Solid, width, kBlack});
+        draw(c);
+        return countColor(c.bitmap(), kBlack);
+    };
+    // From the first quadrant into the second the pie's arc is the centre
+    // pixel alone: nothing with a thin pen, the dot of a wide one.
+    const auto upper = [&](RasterCanvas& c) { c.pie(column, {15, 1}, {-5, 1}); };
+    EXPECT_EQ(pixels(1, upper), 0);
+    EXPECT_EQ(pixels(3, upper), 5);
+    // From the last quadrant into the first: nothing even with a wide pen.
+    EXPECT_EQ(pixels(3, [&](RasterCanvas& c) { c.pie(column, {15, 9}, {15, 1}); }), 0);
+    // A row two wide from the second quadrant into the third passes its left
+    // pixel twice: a wide pen's dot there, nothing with a thin pen.
+    const auto left = [](RasterCanvas& c) { c.arc({4, 4, 6, 5}, {-5, 1}, {-5, 7}); };
+    EXPECT_EQ(pixels(1, left), 0);
+    RasterCanvas wide({12, 12});
+    wide.selectPen({PenStyle::Solid, 3, kBlack});
+    left(wide);
+    EXPECT_EQ(countColor(wide.bitmap(), kBlack), 5);
+    EXPECT_EQ(wide.bitmap().colorAt(3, 4), kBlack);
+    EXPECT_EQ(wide.bitmap().colorAt(6, 4), kWhite);
+}
+
 using PolygonTest = FigureTest;
 
 TEST_F(PolygonTest, InteriorUsesTheCeilingOfEachCrossingAndSkipsTheTopmostRow) {

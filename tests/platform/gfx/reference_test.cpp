@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
-#include <iostream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -107,27 +104,6 @@ void applyOp(RasterCanvas& c, const std::vector<std::string>& w) {
     }
 }
 
-// Arcs and pies on boxes two pixels thin or less follow rules of their own,
-// not yet the reference's; they are counted apart so that the rest must agree.
-std::string classOf(const ReferenceCase& rc) {
-    for (const char* op : {"arc ", "pie "}) {
-        const auto at = rc.ops.find(op);
-        if (at == std::string::npos) {
-            continue;
-        }
-        std::istringstream box(rc.ops.substr(at + 4));
-        int l = 0;
-        int t = 0;
-        int r = 0;
-        int b = 0;
-        box >> l >> t >> r >> b;
-        if (std::abs(r - l) <= 2 || std::abs(b - t) <= 2) {
-            return rc.cls + "/thin";
-        }
-    }
-    return rc.cls;
-}
-
 std::uint64_t drawnHash(const ReferenceCase& rc) {
     RasterCanvas c({rc.width, rc.height});
     std::istringstream ops(rc.ops);
@@ -154,36 +130,18 @@ std::uint64_t drawnHash(const ReferenceCase& rc) {
     return h;
 }
 
-// Classes the canvas does not yet draw like the reference on every case, with the number of
-// cases that agree today: fewer is a regression.
-const std::map<std::string, int> kStillDiffering = {
-    {"pie1/thin", 54},
-    {"x_wide_arcpie/thin", 9},
-};
-
 TEST(ReferencePixels, EveryRecordedCaseLooksAsTheReferenceDrewIt) {
     const std::vector<ReferenceCase> cases = loadCases();
     ASSERT_GT(cases.size(), 6000U) << "reference data missing: " << BRENNIX_GFX_REFERENCE_CASES;
-    std::map<std::string, std::pair<int, int>> agreeing;  // class -> (same, cases)
+    int differing = 0;
     for (const ReferenceCase& rc : cases) {
-        const bool same = drawnHash(rc) == rc.hash;
-        const std::string cls = classOf(rc);
-        auto& [n, total] = agreeing[cls];
-        n += same ? 1 : 0;
-        ++total;
-        if (!same && !kStillDiffering.contains(cls)) {
+        if (drawnHash(rc) != rc.hash) {
+            ++differing;
             ADD_FAILURE() << rc.id << " " << rc.cls << " " << rc.width << "x" << rc.height
                           << " differs from the reference: " << rc.ops;
         }
     }
-    for (const auto& [cls, counts] : agreeing) {
-        const auto it = kStillDiffering.find(cls);
-        if (it != kStillDiffering.end()) {
-            EXPECT_GE(counts.first, it->second) << cls << ": fewer cases agree than before ("
-                                                << counts.first << " of " << counts.second << ")";
-            std::cout << cls << ": " << counts.first << " of " << counts.second << " agree\n";
-        }
-    }
+    EXPECT_EQ(differing, 0) << "of " << cases.size() << " recorded cases";
 }
 
 }  // namespace
