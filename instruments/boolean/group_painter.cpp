@@ -1,5 +1,6 @@
 #include "instruments/boolean/group_painter.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -13,6 +14,43 @@ namespace {
 void use(gfx::Canvas& canvas, gfx::ColorRef color) {
     canvas.selectPen({gfx::PenStyle::Solid, 1, color});
     canvas.selectBrush({gfx::BrushStyle::Solid, color});
+}
+
+// Everything paintButton can touch: its polygons' corners (the bevel width
+// comes from the width alone, so it can reach past the top and bottom) and
+// the cell the texts are clipped to, with a pixel for the pen.
+gfx::Rect buttonReach(const gfx::Rect& cell) {
+    const int bw = (cell.right - cell.left) / 12;
+    const auto [x0, x1] = std::minmax({cell.left, cell.right, cell.left + bw, cell.right - bw});
+    const auto [y0, y1] = std::minmax({cell.top, cell.bottom, cell.top + bw, cell.bottom - bw});
+    return {x0 - 1, y0 - 1, x1 + 2, y1 + 2};
+}
+
+// A host may ask for thousands of buttons in a few pixels; most then fall
+// outside the canvas or on one cell again and again. A button is left out
+// when it cannot reach the canvas, or when a later button in the same cell
+// and the same state paints the very same pixels over it: same shapes and
+// colours, the same state text, and either no index text or a cell too
+// thin for any text.
+std::vector<bool> visibleButtons(const std::vector<gfx::Rect>& cells, const GroupLook& look,
+                                 gfx::Size canvas) {
+    const gfx::Rect surface{0, 0, canvas.cx, canvas.cy};
+    std::vector<bool> shown(cells.size(), false);
+    bool laterOn = false;
+    bool laterOff = false;
+    for (std::size_t i = cells.size(); i-- > 0;) {
+        if (i + 1 == cells.size() || cells[i] != cells[i + 1]) {
+            laterOn = false;
+            laterOff = false;
+        }
+        const bool on = buttonOn(look.value, static_cast<int>(i));
+        const bool textDiffers =
+            look.stateText && look.indexText && !cells[i].normalized().isEmpty();
+        const bool repainted = !textDiffers && (on ? laterOn : laterOff);
+        shown[i] = !repainted && !buttonReach(cells[i]).intersected(surface).isEmpty();
+        (on ? laterOn : laterOff) = true;
+    }
+    return shown;
 }
 
 }  // namespace
@@ -80,9 +118,12 @@ void paintGroup(gfx::Canvas& canvas, const gfx::Rect& bounds, GroupLayout layout
         return;
     }
     const std::vector<gfx::Rect> cells = buttonCells(bounds, layout);
+    const std::vector<bool> shown = visibleButtons(cells, look, canvas.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        const int index = static_cast<int>(i);
-        paintButton(canvas, cells[i], index, buttonOn(look.value, index), look, h);
+        if (shown[i]) {
+            const int index = static_cast<int>(i);
+            paintButton(canvas, cells[i], index, buttonOn(look.value, index), look, h);
+        }
     }
 }
 
