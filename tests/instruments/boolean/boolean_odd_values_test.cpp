@@ -97,8 +97,9 @@ TEST_F(BooleanTest, DistancesLargerThanTheControlPushCellsAwayWithoutOverflow) {
     EXPECT_EQ(value(), 0);
 }
 
-// Buttons that cannot reach the canvas, or that a later button in the same
-// cell and state paints over, are left out, and no pixel changes for it.
+// Buttons that cannot reach the canvas, that a later face hides or that a
+// later button of the same state paints over are left out, and no pixel
+// changes for it.
 TEST(BooleanButtonCount, ThousandsOfButtonsPaintOnlyWhatShowsAndTheSamePixels) {
     struct Case {
         int buttons;
@@ -106,15 +107,19 @@ TEST(BooleanButtonCount, ThousandsOfButtonsPaintOnlyWhatShowsAndTheSamePixels) {
         gfx::Rect bounds;
     };
     const Case cases[] = {
-        {3000, 0, {0, 0, 19, 15}},      // all in one cell of no width
-        {3000, 5, {0, 0, 48, 36}},      // cells a pixel apart, marching off
-        {3000, -1, {0, 0, 48, 36}},     // one cell a pixel wide, over and over
-        {3000, -40, {0, 0, 48, 36}},    // one wide cell side by side, a pixel apart stacked
-        {3000, -100, {0, 0, 48, 36}},   // wide cells a pixel apart
-        {2000, 0, {-20, -10, 40, 30}},  // bounds beyond the canvas
-        {2000, 7, {60, 40, 0, 0}},      // reversed bounds
-        {40, 0, {0, 0, 400, 40}},       // ordinary cells, each shown
-        {64, -3, {0, 0, 130, 30}},      // overlapping cells
+        {1200, 0, {0, 0, 19, 15}},            // all in one cell of no width
+        {1200, 5, {0, 0, 48, 36}},            // cells a pixel apart, marching off
+        {1200, -1, {0, 0, 48, 36}},           // one cell a pixel wide, over and over
+        {1200, -40, {0, 0, 48, 36}},          // one wide cell side by side, a pixel apart stacked
+        {1200, -100, {0, 0, 48, 36}},         // wide cells a pixel apart
+        {800, 0, {-20, -10, 40, 30}},         // bounds beyond the canvas
+        {800, 7, {60, 40, 0, 0}},             // reversed bounds
+        {40, 0, {0, 0, 400, 40}},             // ordinary cells, each shown
+        {64, -3, {0, 0, 130, 30}},            // overlapping cells
+        {1200, -2000000000, {0, 0, 48, 36}},  // cells far wider than the canvas, over it
+        {30, -500, {-300, -200, 300, 200}},   // wide cells, some faces over the canvas
+        {1200, -20, {0, -4, 48, 40}},         // cells just beyond the canvas at both ends
+        {1200, -30, {-5, -5, 53, 41}},        // the same both ways
     };
     const gfx::Size size{48, 36};
     for (const Case& c : cases) {
@@ -153,6 +158,11 @@ TEST(BooleanButtonCount, ThousandsOfButtonsPaintOnlyWhatShowsAndTheSamePixels) {
     EXPECT_LE(buttonsPainted({0, 0, 48, 36}, {32767, -100, 1, 0}, look, {48, 36}), 150U);
     look.indexText = false;
     EXPECT_LE(buttonsPainted({0, 0, 48, 36}, {32767, -40, 0, 0}, look, {48, 36}), 2U);
+    // Faces over the whole canvas hide every button before them.
+    EXPECT_LE(buttonsPainted({0, 0, 31, 28}, {16062, -2130690790, 0, 0}, look, {31, 28}), 200U);
+    // Stacked cells far taller than the canvas: the same cell over and over
+    // with its index text beyond the canvas.
+    EXPECT_LE(buttonsPainted({0, 0, 31, 28}, {16062, -2130690790, 1, 0}, look, {31, 28}), 8U);
     // Every one of forty ordinary cells is painted.
     EXPECT_EQ(buttonsPainted({0, 0, 400, 40}, {40, 0, 0, 0}, look, {400, 40}), 40U);
 }
