@@ -1,7 +1,10 @@
 #include "instruments/boolean/group_painter.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "instruments/boolean/button_rules.h"
@@ -13,6 +16,117 @@ namespace {
 void use(gfx::Canvas& canvas, gfx::ColorRef color) {
     canvas.selectPen({gfx::PenStyle::Solid, 1, color});
     canvas.selectBrush({gfx::BrushStyle::Solid, color});
+}
+
+// Everything paintButton can touch: its polygons' corners (the bevel width
+// comes from the width alone, so it can reach past the top and bottom) and
+// the cell the texts are clipped to, with a pixel for the pen.
+gfx::Rect buttonReach(const gfx::Rect& cell) {
+    const int bw = (cell.right - cell.left) / 12;
+    const auto [x0, x1] = std::minmax({cell.left, cell.right, cell.left + bw, cell.right - bw});
+    const auto [y0, y1] = std::minmax({cell.top, cell.bottom, cell.top + bw, cell.bottom - bw});
+    return {x0 - 1, y0 - 1, x1 + 2, y1 + 2};
+}
+
+// The solid face of a button that hides the whole canvas, and with it all
+// painted before.
+bool faceCovers(const gfx::Rect& cell, const gfx::Rect& surface) {
+    const int bw = (cell.right - cell.left) / 12;
+    const gfx::Rect face =
+        gfx::Rect{cell.left + bw, cell.top + bw, cell.right - bw, cell.bottom - bw}.normalized();
+    return face.left < surface.left && face.top < surface.top && face.right > surface.right &&
+           face.bottom > surface.bottom;
+}
+
+// Whether a line of text at y can reach the canvas, with a line height of
+// room either side for glyphs that overhang it.
+bool lineReaches(std::int64_t y, int lineHeight, const gfx::Rect& surface) {
+    return y - lineHeight < surface.bottom && y + 2 * std::int64_t{lineHeight} > surface.top;
+}
+
+// Whether a button's state or index text can put a pixel on the canvas; the
+// texts sit where paintButton puts them, clipped to the cell.
+bool textShows(const gfx::Rect& cell, const GroupLook& look, int h, const gfx::Rect& surface) {
+    if (!look.stateText || cell.normalized().intersected(surface).isEmpty()) {
+        return false;
+    }
+    const int bw = (cell.right - cell.left) / 12;
+    return lineReaches((cell.top + cell.bottom - h) / 2, h, surface) ||
+           (look.indexText && lineReaches(cell.bottom - h - bw, h, surface));
+}
+
+// One side pair of a cell as the canvas sees its shapes: sides and bevel
+// edges all beyond the two edges of the canvas leave only the straight
+// edges across it, whatever the sides are.
+std::pair<int, int> seenSides(int a, int b, int bw, int size) {
+    constexpr int kPen = 2;
+    const auto before = [&](int v) { return v < -kPen; };
+    const auto after = [&](int v) { return v > size + kPen; };
+    if (before(a) && before(a + bw) && after(b - bw) && after(b)) {
+        return {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+    }
+    if (after(a) && after(a + bw) && before(b - bw) && before(b)) {
+        return {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+    }
+    return {a, b};
+}
+
+using ShapeKey = std::array<int, 5>;
+
+// Cells with the same key draw the same shapes onto the canvas.
+ShapeKey shapeKey(const gfx::Rect& cell, gfx::Size canvas) {
+    const int bw = (cell.right - cell.left) / 12;
+    const auto [l, r] = seenSides(cell.left, cell.right, bw, canvas.cx);
+    const auto [t, b] = seenSides(cell.top, cell.bottom, bw, canvas.cy);
+    return {l, t, r, b, bw};
+}
+
+// A host may ask for thousands of buttons in a few pixels; most then fall
+// outside the canvas, on one cell again and again, or over the whole
+// canvas. A button is left out when it cannot reach the canvas, when a
+// later button's face covers the canvas, or when a button of the same state
+// after it paints the same pixels over all it shows: its shapes are the
+// same on the canvas and its own texts show nothing there, or its cell is
+// the same and its texts are too (no index text that shows).
+std::vector<bool> visibleButtons(const std::vector<gfx::Rect>& cells, const GroupLook& look, int h,
+                                 gfx::Size canvas) {
+    const gfx::Rect surface{0, 0, canvas.cx, canvas.cy};
+    std::vector<bool> shown(cells.size(), false);
+    // Buttons of one shape, or one cell, follow each other: the run after
+    // this button, and whether a button on, or off, is drawn in it.
+    ShapeKey runShape{};
+    gfx::Rect runCell;
+    std::array<bool, 2> laterShape{};
+    std::array<bool, 2> laterCell{};
+    for (std::size_t i = cells.size(); i-- > 0;) {
+        const gfx::Rect& c = cells[i];
+        if (buttonReach(c).intersected(surface).isEmpty()) {
+            continue;
+        }
+        const ShapeKey shape = shapeKey(c, canvas);
+        if (shape != runShape) {
+            runShape = shape;
+            laterShape = {};
+        }
+        if (c != runCell) {
+            runCell = c;
+            laterCell = {};
+        }
+        const std::size_t on = buttonOn(look.value, static_cast<int>(i)) ? 1 : 0;
+        const bool texts = textShows(c, look, h, surface);
+        const bool indexShows = texts && look.indexText &&
+                                lineReaches(c.bottom - h - (c.right - c.left) / 12, h, surface);
+        shown[i] = !((laterShape[on] && !texts) || (laterCell[on] && !indexShows));
+        laterShape[on] = true;
+        laterCell[on] = true;
+    }
+    for (std::size_t i = cells.size(); i-- > 0;) {
+        if (faceCovers(cells[i], surface)) {
+            std::fill(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(i), false);
+            break;
+        }
+    }
+    return shown;
 }
 
 }  // namespace
@@ -80,9 +194,12 @@ void paintGroup(gfx::Canvas& canvas, const gfx::Rect& bounds, GroupLayout layout
         return;
     }
     const std::vector<gfx::Rect> cells = buttonCells(bounds, layout);
+    const std::vector<bool> shown = visibleButtons(cells, look, h, canvas.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        const int index = static_cast<int>(i);
-        paintButton(canvas, cells[i], index, buttonOn(look.value, index), look, h);
+        if (shown[i]) {
+            const int index = static_cast<int>(i);
+            paintButton(canvas, cells[i], index, buttonOn(look.value, index), look, h);
+        }
     }
 }
 

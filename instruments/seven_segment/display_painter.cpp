@@ -1,5 +1,6 @@
 #include "instruments/seven_segment/display_painter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -36,9 +37,37 @@ void element(gfx::Canvas& canvas, const Inks& inks, bool on, DrawFn draw) {
     }
 }
 
+// Whether any segment or the point of a cell can touch the canvas: every
+// vertex, with a pixel of pen around it, in 64-bit as vertices may sit at
+// the ends of int.
+bool reaches(const DigitCell& d, gfx::Size canvas) {
+    std::int64_t x0 = std::int64_t{d.point.left};
+    std::int64_t x1 = x0;
+    std::int64_t y0 = std::int64_t{d.point.top};
+    std::int64_t y1 = y0;
+    const auto take = [&](std::int64_t x, std::int64_t y) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+    };
+    take(d.point.right, d.point.bottom);
+    for (const Segment& s : d.segments) {
+        for (const gfx::Point& v : s.shape) {
+            take(v.x, v.y);
+        }
+    }
+    return x1 + 1 >= 0 && x0 - 1 < canvas.cx && y1 + 1 >= 0 && y0 - 1 < canvas.cy;
+}
+
 void drawDigit(gfx::Canvas& canvas, const gfx::Rect& cell, SegmentCode code, bool declined,
                const Inks& inks) {
     const DigitCell d = digitCell(cell, declined);
+    // Thousands of digits on a wide rectangle leave all but a few off the
+    // canvas.
+    if (!reaches(d, canvas.size())) {
+        return;
+    }
     for (const Segment& s : d.segments) {
         element(canvas, inks, (code & s.bit) != 0,
                 [&] { canvas.polygon(std::span<const gfx::Point>(s.shape)); });

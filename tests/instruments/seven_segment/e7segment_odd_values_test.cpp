@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/gfx/raster_canvas.h"
+#include "platform/gfx/recording_canvas.h"
 #include "tests/instruments/seven_segment/e7segment_fixture.h"
 
 namespace brennix::instruments::testing {
@@ -85,6 +86,37 @@ TEST_F(E7SegmentTest, NothingIsDrawnOutsideTheBoundsWhateverTheSettings) {
             }
         }
     }
+}
+
+// Thousands of digits on bounds far wider than the window: only the cells
+// that reach the window are drawn, and a cell leaning in from beside it is
+// not lost.
+TEST_F(E7SegmentTest, ThousandsOfDigitsBeyondTheWindowAreLeftOutYetTheWindowShowsTheSame) {
+    setShort("DigitNumber", 32380);
+    setShort("DigitAfterPoint", 3);
+    set("Value", -98765.4321);
+    const gfx::Rect wide{-200000, 0, 200000, 25};  // 12 pixels a cell
+    for (bool declined : {false, true}) {
+        set("Declined", declined);
+        for (int left : {0, 5, 11}) {
+            const gfx::Rect shifted{wide.left - left, wide.top, wide.right - left, wide.bottom};
+            gfx::RasterCanvas narrow({40, 25});
+            gfx::RasterCanvas broad({400, 25});
+            control->draw(narrow, shifted);
+            control->draw(broad, shifted);
+            int differ = 0;
+            for (int y = 0; y < 25; ++y) {
+                for (int x = 0; x < 40; ++x) {
+                    differ += narrow.bitmap().pixel(x, y) != broad.bitmap().pixel(x, y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(differ, 0) << declined << " " << left;
+        }
+    }
+    gfx::RecordingCanvas canvas({40, 25});
+    control->draw(canvas, {-2147483592, 0, 2147483647, 25});
+    EXPECT_LT(canvas.calls().size(), 100U);
+    EXPECT_GT(canvas.calls().size(), 1U);
 }
 
 TEST_F(E7SegmentTest, TinyAndEmptyBoundsPaintWithoutFault) {
