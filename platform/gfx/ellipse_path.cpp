@@ -225,6 +225,22 @@ void direction(Point c, Point radial, std::int64_t& x, std::int64_t& y) {
     }
 }
 
+// Where the start and end radials point from the centre of the box.
+struct Rays {
+    std::int64_t sx = 0;
+    std::int64_t sy = 0;
+    std::int64_t ex = 0;
+    std::int64_t ey = 0;
+};
+
+Rays rays(const Rect& box, Point radialStart, Point radialEnd) {
+    const Point c = arcCentre(box);
+    Rays r;
+    direction(c, radialStart, r.sx, r.sy);
+    direction(c, radialEnd, r.ex, r.ey);
+    return r;
+}
+
 // Radials further out than this keep their direction halved, so that the
 // cross products stay in range.
 void reduce(std::int64_t& x, std::int64_t& y) {
@@ -242,12 +258,7 @@ ChainRun pickRun(const EllipseOutline& outline, const Rect& box, Point radialSta
         return {};
     }
     const Point c = arcCentre(box);
-    std::int64_t sx = 0;
-    std::int64_t sy = 0;
-    std::int64_t ex = 0;
-    std::int64_t ey = 0;
-    direction(c, radialStart, sx, sy);
-    direction(c, radialEnd, ex, ey);
+    auto [sx, sy, ex, ey] = rays(box, radialStart, radialEnd);
     reduce(sx, sy);
     reduce(ex, ey);
     const bool sameDirection = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
@@ -346,13 +357,7 @@ ChainRun arcRun(const EllipseOutline& outline, const Rect& box, Point radialStar
     if (kind != ArcKind::Arc || run.count != 1 || (h != 1 && (w > 2 || h % 2 == 0))) {
         return run;
     }
-    const Point c = arcCentre(box);
-    std::int64_t sx = 0;
-    std::int64_t sy = 0;
-    std::int64_t ex = 0;
-    std::int64_t ey = 0;
-    direction(c, radialStart, sx, sy);
-    direction(c, radialEnd, ex, ey);
+    const auto [sx, sy, ex, ey] = rays(box, radialStart, radialEnd);
     const int qs = quadrant(sx, sy);
     const int qe = quadrant(ex, ey);
     if (w <= 2) {
