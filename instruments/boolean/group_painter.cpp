@@ -18,11 +18,24 @@ void use(gfx::Canvas& canvas, gfx::ColorRef color) {
     canvas.selectBrush({gfx::BrushStyle::Solid, color});
 }
 
+// The bevel's width, from the cell's width alone.
+int bevelWidth(const gfx::Rect& cell) {
+    return (cell.right - cell.left) / 12;
+}
+
+// Where paintButton puts the tops of the state and index texts.
+int stateTextY(const gfx::Rect& cell, int h) {
+    return (cell.top + cell.bottom - h) / 2;
+}
+int indexTextY(const gfx::Rect& cell, int h) {
+    return cell.bottom - h - bevelWidth(cell);
+}
+
 // Everything paintButton can touch: its polygons' corners (the bevel width
 // comes from the width alone, so it can reach past the top and bottom) and
 // the cell the texts are clipped to, with a pixel for the pen.
 gfx::Rect buttonReach(const gfx::Rect& cell) {
-    const int bw = (cell.right - cell.left) / 12;
+    const int bw = bevelWidth(cell);
     const auto [x0, x1] = std::minmax({cell.left, cell.right, cell.left + bw, cell.right - bw});
     const auto [y0, y1] = std::minmax({cell.top, cell.bottom, cell.top + bw, cell.bottom - bw});
     return {x0 - 1, y0 - 1, x1 + 2, y1 + 2};
@@ -31,7 +44,7 @@ gfx::Rect buttonReach(const gfx::Rect& cell) {
 // The solid face of a button that hides the whole canvas, and with it all
 // painted before.
 bool faceCovers(const gfx::Rect& cell, const gfx::Rect& surface) {
-    const int bw = (cell.right - cell.left) / 12;
+    const int bw = bevelWidth(cell);
     const gfx::Rect face =
         gfx::Rect{cell.left + bw, cell.top + bw, cell.right - bw, cell.bottom - bw}.normalized();
     return face.left < surface.left && face.top < surface.top && face.right > surface.right &&
@@ -50,9 +63,8 @@ bool textShows(const gfx::Rect& cell, const GroupLook& look, int h, const gfx::R
     if (!look.stateText || cell.normalized().intersected(surface).isEmpty()) {
         return false;
     }
-    const int bw = (cell.right - cell.left) / 12;
-    return lineReaches((cell.top + cell.bottom - h) / 2, h, surface) ||
-           (look.indexText && lineReaches(cell.bottom - h - bw, h, surface));
+    return lineReaches(stateTextY(cell, h), h, surface) ||
+           (look.indexText && lineReaches(indexTextY(cell, h), h, surface));
 }
 
 // One side pair of a cell as the canvas sees its shapes: sides and bevel
@@ -75,7 +87,7 @@ using ShapeKey = std::array<int, 5>;
 
 // Cells with the same key draw the same shapes onto the canvas.
 ShapeKey shapeKey(const gfx::Rect& cell, gfx::Size canvas) {
-    const int bw = (cell.right - cell.left) / 12;
+    const int bw = bevelWidth(cell);
     const auto [l, r] = seenSides(cell.left, cell.right, bw, canvas.cx);
     const auto [t, b] = seenSides(cell.top, cell.bottom, bw, canvas.cy);
     return {l, t, r, b, bw};
@@ -114,8 +126,8 @@ std::vector<bool> visibleButtons(const std::vector<gfx::Rect>& cells, const Grou
         }
         const std::size_t on = buttonOn(look.value, static_cast<int>(i)) ? 1 : 0;
         const bool texts = textShows(c, look, h, surface);
-        const bool indexShows = texts && look.indexText &&
-                                lineReaches(c.bottom - h - (c.right - c.left) / 12, h, surface);
+        const bool indexShows =
+            texts && look.indexText && lineReaches(indexTextY(c, h), h, surface);
         shown[i] = !((laterShape[on] && !texts) || (laterCell[on] && !indexShows));
         laterShape[on] = true;
         laterCell[on] = true;
@@ -144,7 +156,7 @@ void paintButton(gfx::Canvas& canvas, const gfx::Rect& cell, int index, bool on,
     const int T = cell.top;
     const int R = cell.right;
     const int B = cell.bottom;
-    const int bw = (R - L) / 12;
+    const int bw = bevelWidth(cell);
     use(canvas, look.buttonColor);
     canvas.rectangle({L + bw, T + bw, R - bw, B - bw});
 
@@ -167,9 +179,9 @@ void paintButton(gfx::Canvas& canvas, const gfx::Rect& cell, int index, bool on,
     canvas.setBackgroundMode(gfx::BackgroundMode::Opaque);
     canvas.setTextAlign(gfx::TextAlign::Center);
     const int middle = static_cast<int>((std::int64_t{L} + R) / 2);
-    canvas.textOutClipped({middle, (T + B - h) / 2}, cell, on ? "ON" : "OFF");
+    canvas.textOutClipped({middle, stateTextY(cell, h)}, cell, on ? "ON" : "OFF");
     if (look.indexText) {
-        canvas.textOutClipped({middle, B - h - bw}, cell, std::to_string(index));
+        canvas.textOutClipped({middle, indexTextY(cell, h)}, cell, std::to_string(index));
     }
 }
 
